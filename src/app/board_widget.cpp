@@ -1,0 +1,78 @@
+#include "board_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "pixels.h"
+#include "qt_colour.h"
+
+namespace quazzle {
+
+namespace {
+constexpr int kPitch = layout::kCellPitch / layout::kTwipsPerPixel;
+constexpr int kSize = layout::kCellSize / layout::kTwipsPerPixel;
+const QColor kGridLine(0x26, 0x26, 0x26);
+}  // namespace
+
+BoardWidget::BoardWidget(QWidget* parent, Game& game, const Pictures& pictures)
+    : QWidget(parent), game_(game), pictures_(pictures) {
+    setGeometry(px(layout::kCellLeft), px(layout::kCellTop), kPitch * 9 + kSize,
+                kPitch * 9 + kSize);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRect BoardWidget::cellRect(int index) {
+    return {kPitch * columnOf(index), kPitch * rowOf(index), kSize, kSize};
+}
+
+int BoardWidget::cellAt(QPointF pos, QPointF* inside) {
+    // Neighbouring cells share a pixel; it belongs to the later cell, as the later one lies on top.
+    const int column = std::clamp(int(pos.x()) / kPitch, 0, kBoardSide - 1);
+    const int row = std::clamp(int(pos.y()) / kPitch, 0, kBoardSide - 1);
+    if (inside)
+        *inside = (pos - QPointF(column * kPitch, row * kPitch)) * layout::kTwipsPerPixel;
+    return row * kBoardSide + column;
+}
+
+void BoardWidget::refreshCell(int index) { update(cellRect(index)); }
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const GameState& s = game_.state();
+    for (int i = 0; i < kCellCount; ++i) {
+        const QRect r = cellRect(i);
+        if (!r.intersects(event->rect())) continue;
+        painter.fillRect(r, toQColor(s.picCell[i].backColor));
+        painter.setPen(kGridLine);
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        if (s.picCell[i].picture == Picture::Cherry)
+            painter.drawPixmap(r.topLeft() + QPoint(2, 2), pictures_.cherry);
+    }
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+    QPointF inside;
+    const int index = cellAt(event->position(), &inside);
+    // A switched-off cell lets the pointer through to the window behind it.
+    if (!game_.state().picCell[index].enabled) {
+        game_.backgroundMoved();
+        return;
+    }
+    game_.pointerMoved(index, float(inside.x()), float(inside.y()));
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton ? cellAt(event->position()) : -1;
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const int index = pressed_;
+    pressed_ = -1;
+    if (event->button() != Qt::LeftButton || index < 0) return;
+    if (!cellRect(index).contains(event->position().toPoint())) return;
+    game_.clicked(index);
+}
+
+}  // namespace quazzle

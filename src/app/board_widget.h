@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include "flow/game.h"
+#include "pictures.h"
+
+namespace quazzle {
+
+// The hundred board cells. Pointer moves and clicks go to the cell under the pointer, with the
+// pointer's position inside that cell in twips.
+class BoardWidget : public QWidget {
+public:
+    BoardWidget(QWidget* parent, Game& game, const Pictures& pictures);
+
+    void refreshCell(int index);
+    // The cell under `pos` (widget pixels) and the position inside it in twips.
+    static int cellAt(QPointF pos, QPointF* inside = nullptr);
+    static QRect cellRect(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Game& game_;
+    const Pictures& pictures_;
+    int pressed_ = -1;
+};
+
+}  // namespace quazzle

@@ -1,0 +1,204 @@
+#include "form1.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "board/colours.h"
+#include "pixels.h"
+#include "qt_colour.h"
+
+namespace quazzle {
+
+namespace {
+QFont verdana(double points) {
+    QFont font("Verdana");
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+const QColor kPictureBoxFace(0xF0, 0xF0, 0xF0);
+const QColor kFrameEdge(0xA0, 0xA0, 0xA0);
+const QColor kPreviewBack = toQColor(0xC0C0C0);
+const QColor kPreviewEdge(0x90, 0x90, 0x90);
+const QColor kHourglassRed = toQColor(0x0000FF);
+}  // namespace
+
+Form1::Form1(std::uint32_t seed)
+    : scoreFont_(verdana(24)), smallFont_(verdana(8.25)), platform_(*this), game_(platform_, seed) {
+    platform_.attach(game_);
+    setWindowTitle("Quazzle");
+    setWindowIcon(pictures_.icon);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    buildControls();
+}
+
+void Form1::buildControls() {
+    board_ = new BoardWidget(this, game_, pictures_);
+    hourglass_ = new Panel(this, pxRect(layout::kHourglass),
+                           [this](QPainter& p, const QRect&) { paintHourglass(p); });
+    preview_ = new Panel(this, pxRect(layout::kPreviewBox),
+                         [this](QPainter& p, const QRect&) { paintPreview(p); });
+    xpBar_ = new Panel(this, pxRect(layout::kXpBar),
+                       [this](QPainter& p, const QRect&) { paintXpBar(p); });
+    instructions_ = new Panel(this, pxRect(layout::kInstructionsFrame),
+                              [this](QPainter& p, const QRect&) { paintInstructions(p); });
+    for (int k = 0; k < kBombSlots; ++k) {
+        const QRect r(px(layout::kBombLefts[k]), px(layout::kBombTop), px(layout::kBombWidth),
+                      px(layout::kBombHeight));
+        bombs_[k] = new Panel(this, r, [this, k](QPainter& p, const QRect&) { paintBomb(p, k); });
+    }
+    score_ = new Panel(this, scoreRect(), [this](QPainter& p, const QRect&) { paintScore(p); });
+    score_->setAttribute(Qt::WA_OpaquePaintEvent, false);
+
+    command1_ = new QPushButton("Start Game", this);
+    command1_->setGeometry(pxRect(layout::kStartButton));
+    command1_->setFont(smallFont_);
+    command1_->setFocusPolicy(Qt::NoFocus);
+    // Drawn in its own colour, whatever the desktop's style.
+    command1_->setStyleSheet(
+        "QPushButton { background-color: #00FF00; color: black; border: 2px outset #00B000; }"
+        "QPushButton:pressed { border-style: inset; }");
+    connect(command1_, &QPushButton::clicked, this, [this] { game_.startPressed(); });
+    lastLine_ = lineRect();
+}
+
+void Form1::refresh(Region region, int index) {
+    switch (region) {
+        case Region::Cell: board_->refreshCell(index); break;
+        case Region::Preview:
+        case Region::Levels: preview_->update(); break;
+        case Region::Hourglass: hourglass_->update(); break;
+        case Region::XpBar: xpBar_->update(); break;
+        case Region::Bombs:
+            for (Panel* bomb : bombs_) bomb->update();
+            break;
+        case Region::StartButton: command1_->setVisible(game_.state().startButtonVisible); break;
+        case Region::Score:
+            score_->setGeometry(scoreRect());
+            score_->update();
+            update(lastLine_);
+            lastLine_ = lineRect();
+            update(lastLine_);
+            break;
+    }
+}
+
+void Form1::showWindow() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+    setFocus();
+}
+
+double Form1::scoreTextWidth(const std::string& text) const {
+    return QFontMetricsF(scoreFont_).horizontalAdvance(QString::fromStdString(text)) *
+           layout::kTwipsPerPixel;
+}
+
+QRect Form1::scoreRect() const {
+    const GameState& s = game_.state();
+    return {px(layout::kScoreLabel.left), px(layout::kScoreLabel.top),
+            int(std::ceil(s.lblScoreWidth / layout::kTwipsPerPixel)),
+            px(layout::kScoreLabel.height)};
+}
+
+QRect Form1::lineRect() const {
+    const int x = int(game_.state().line1X / layout::kTwipsPerPixel);
+    return QRect(QPoint(x, px(layout::kLineTop)), QPoint(x, px(layout::kLineBottom)));
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.fillRect(event->rect(), Qt::white);
+    // The divider stands over the score label's middle.
+    p.setPen(Qt::black);
+    const QRect line = lineRect();
+    p.drawLine(line.topLeft(), line.bottomLeft());
+}
+
+void Form1::paintHourglass(QPainter& p) const {
+    const QRect all(QPoint(0, 0), hourglass_->size());
+    p.fillRect(all, kHourglassRed);
+    const int fill = std::min(all.height(), px(game_.state().hourglassFill));
+    p.fillRect(QRect(0, 0, all.width(), fill), Qt::black);
+}
+
+void Form1::paintPreview(QPainter& p) const {
+    const GameState& s = game_.state();
+    p.fillRect(QRect(QPoint(0, 0), preview_->size()), kPreviewBack);
+    const int size = px(layout::kPreviewCellSize);
+    for (int slot = 0; slot < kPreviewSlots; ++slot) {
+        const GridPosition at = previewPosition(slot);
+        if (!at.exists()) continue;
+        const QRect r(px(layout::kPreviewColumnLefts[at.column]),
+                      px(layout::kPreviewRowTops[at.row]), size, size);
+        p.fillRect(r, toQColor(s.previewCell[slot]));
+        p.setPen(kPreviewEdge);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    p.setFont(smallFont_);
+    p.setPen(Qt::black);
+    for (int k = 0; k < kLevelLabels; ++k) {
+        const QPoint at(px(layout::kLevelLabelLefts[k]), px(layout::kLevelLabelTops[k]));
+        p.drawText(QRect(at, QSize(60, 16)), Qt::AlignLeft | Qt::AlignTop,
+                   QString::fromStdString(s.lblMyLevel[k]));
+    }
+}
+
+void Form1::paintXpBar(QPainter& p) const {
+    const ProgressImage& bar = game_.state().picXP;
+    const QRect all(QPoint(0, 0), xpBar_->size());
+    if (!bar.painted) {
+        p.fillRect(all, kPictureBoxFace);
+        return;
+    }
+    p.fillRect(all, toQColor(bar.back));
+    const int filled = std::clamp(px(bar.filled), 0, all.width());
+    p.fillRect(QRect(0, 0, filled, all.height()), toQColor(bar.fore));
+}
+
+void Form1::paintInstructions(QPainter& p) const {
+    const QRect all(QPoint(0, 0), instructions_->size());
+    p.fillRect(all, kPictureBoxFace);
+    p.setPen(kFrameEdge);
+    p.drawRect(all.adjusted(0, 0, -1, -1));
+    const GameState& s = game_.state();
+    p.drawPixmap(px(s.image1Left), px(s.image1Top), pictures_.instructions);
+}
+
+void Form1::paintBomb(QPainter& p, int slot) const {
+    p.fillRect(QRect(QPoint(0, 0), bombs_[slot]->size()), Qt::white);
+    p.drawPixmap(0, 0, game_.state().bombSolid[slot] ? pictures_.bombSolid : pictures_.bombOutline);
+}
+
+void Form1::paintScore(QPainter& p) const {
+    p.setFont(scoreFont_);
+    p.setPen(Qt::black);
+    p.drawText(QRect(QPoint(0, 0), score_->size()), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromStdString(game_.state().lblScore));
+}
+
+void Form1::mouseMoveEvent(QMouseEvent*) { game_.backgroundMoved(); }
+
+void Form1::keyReleaseEvent(QKeyEvent* event) {
+    // A held key repeats as release/press pairs; only the final release counts.
+    if (event->isAutoRepeat()) return;
+    if (event->key() == Qt::Key_Space) game_.keyReleased(kSpaceKey);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    platform_.endProgram();
+}
+
+}  // namespace quazzle

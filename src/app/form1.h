@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "board_widget.h"
+#include "flow/game.h"
+#include "panel.h"
+#include "pictures.h"
+#include "qt_platform.h"
+
+class QPushButton;
+
+namespace quazzle {
+
+// The game's one window: every control at its place, painted from the game's state.
+class Form1 : public QWidget, public WindowHooks {
+public:
+    explicit Form1(std::uint32_t seed);
+
+    Game& game() { return game_; }
+    QtPlatform& platform() { return platform_; }
+    BoardWidget* board() { return board_; }
+    QPushButton* startButton() { return command1_; }
+
+    // WindowHooks
+    void refresh(Region region, int index) override;
+    void showWindow() override;
+    double scoreTextWidth(const std::string& text) const override;
+    QWidget* dialogParent() override { return this; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void paintHourglass(QPainter& p) const;
+    void paintPreview(QPainter& p) const;
+    void paintXpBar(QPainter& p) const;
+    void paintInstructions(QPainter& p) const;
+    void paintBomb(QPainter& p, int slot) const;
+    void paintScore(QPainter& p) const;
+    QRect scoreRect() const;
+    QRect lineRect() const;
+
+    Pictures pictures_;
+    QFont scoreFont_;
+    QFont smallFont_;
+    QtPlatform platform_;
+    Game game_;
+    BoardWidget* board_ = nullptr;
+    Panel* hourglass_ = nullptr;
+    Panel* preview_ = nullptr;
+    Panel* xpBar_ = nullptr;
+    Panel* instructions_ = nullptr;
+    Panel* score_ = nullptr;
+    std::array<Panel*, kBombSlots> bombs_{};
+    QPushButton* command1_ = nullptr;
+    QRect lastLine_;
+};
+
+}  // namespace quazzle

@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <QDateTime>
+#include <QFont>
+#include <QTimer>
+
+#include "form1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quazzle");
+    // Where Verdana is missing, a sans of much the same metrics stands in.
+    QFont::insertSubstitution("Verdana", "DejaVu Sans");
+
+    quazzle::Form1 form(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    QTimer::singleShot(0, &form, [&form] { form.game().load(); });
+    return app.exec();
+}

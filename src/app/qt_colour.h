@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QColor>
+
+#include "board/colours.h"
+
+namespace quazzle {
+
+// Cell colours are stored blue-green-red.
+inline QColor toQColor(Colour c) {
+    return QColor(colour::red(c), colour::green(c), colour::blue(c));
+}
+
+}  // namespace quazzle

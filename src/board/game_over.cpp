@@ -1,0 +1,73 @@
+// The end of a game: sounds, the sweep, then the prompt or the demo's restart.
+#include "flow/game.h"
+#include "flow/sounds.h"
+#include "flow/timings.h"
+
+namespace quazzle {
+
+namespace {
+// Marks the game-over sequence as running for as long as it is on the stack.
+class GameOverScope {
+public:
+    GameOverScope(std::optional<std::uint64_t>& running, std::uint64_t epoch)
+        : running_(running), epoch_(epoch) {
+        running_ = epoch;
+    }
+    // An abandoned sequence unwinding late must not clear a newer game's mark.
+    ~GameOverScope() {
+        if (running_ == epoch_) running_.reset();
+    }
+    GameOverScope(const GameOverScope&) = delete;
+    GameOverScope& operator=(const GameOverScope&) = delete;
+
+private:
+    std::optional<std::uint64_t>& running_;
+    std::uint64_t epoch_;
+};
+}  // namespace
+
+void Game::GameOver() {
+    const GameOverScope scope(gameOverEpoch_, epoch_);
+    setTimerInterval(TimerId::Timer3, 0);
+
+    platform_.playEffect(sound::kQuazzle);
+    Pause(timing::kBetweenEndSounds);
+    platform_.playEffect(sound::kOver);
+
+    for (int i = 0; i < kCellCount; ++i) {
+        st_.picCell[i].tag.clear();
+        setPicture(i, Picture::None);
+        setColour(i, colour::kClearFlash);
+        Pause(timing::kSweepStep);
+        setColour(i, colour::kEmpty);
+        Pause(timing::kSweepStep);
+    }
+
+    if (st_.isDemo) {
+        demoReset();
+        return;
+    }
+    const std::uint64_t epoch = epoch_;
+    const bool again = platform_.askPlayAgain();
+    unwindIfObsolete(epoch);
+    if (!again) endProgram();
+    NewGame();
+}
+
+void Game::demoReset() {
+    Pause(timing::kBeforeDemoRestart);
+    st_.theLevel = 1;
+    st_.theXP = 0;
+    LevelMark();
+    drawXpBar(10);
+    st_.Score = 0;
+    refreshScore();
+    st_.hourglassFill = 0;
+    platform_.changed(Region::Hourglass, 0);
+    setTimerInterval(TimerId::Timer1, timing::kHourglassTickMs);
+    setTimerInterval(TimerId::Timer2, timing::kFirstCherryMs);
+    setTimerInterval(TimerId::Timer3, timing::kBombEarnMs);
+    ChangePiece();
+}
+
+}  // namespace quazzle

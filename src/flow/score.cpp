@@ -1,0 +1,17 @@
+// The score label and its divider.
+#include <string>
+
+#include "flow/game.h"
+#include "flow/layout.h"
+
+namespace quazzle {
+
+void Game::refreshScore() {
+    if (st_.Score > st_.TopScore) st_.TopScore = st_.Score;
+    st_.lblScore = std::to_string(st_.Score) + "   " + std::to_string(st_.TopScore);
+    st_.lblScoreWidth = platform_.scoreTextWidth(st_.lblScore);
+    st_.line1X = layout::kScoreLabel.left + st_.lblScoreWidth / 2;
+    platform_.changed(Region::Score, 0);
+}
+
+}  // namespace quazzle

@@ -1,0 +1,37 @@
+// What the window does when it loads.
+#include <string>
+
+#include "flow/game.h"
+#include "flow/layout.h"
+#include "flow/sounds.h"
+
+namespace quazzle {
+
+void Game::startUp() {
+    for (const auto& [player, sound] : sound::kPlayerBindings)
+        platform_.bindPlayer(player, "res://" + platform_.exeName() + ".exe/WAVE/" +
+                                         std::string(sound));
+    for (const auto& binding : sound::kPlayerBindings) {
+        platform_.playPlayer(binding.player);
+        platform_.stopPlayer(binding.player);
+    }
+
+    st_.lblScoreWidth = platform_.scoreTextWidth(st_.lblScore);
+    st_.line1X = layout::kScoreLabel.left + st_.lblScoreWidth / 2;
+    st_.image1Top = layout::kInstructionsFrame.height / 2 - layout::kInstructionsHeight / 2;
+    st_.image1Left = layout::kInstructionsFrame.width / 2 - layout::kInstructionsWidth / 2;
+
+    st_.theLevel = 2;
+    st_.Bombs = 0;
+    st_.theXP = 0;
+    LevelMark();
+
+    platform_.showWindow();
+    BoardAblement(kFalse);
+    ChangePiece();
+
+    st_.isDemo = true;
+    Demo();
+}
+
+}  // namespace quazzle

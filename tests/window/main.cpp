@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <QFont>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    // No display needed, and no sound card: OpenAL's null device still runs the real path.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "null");
+    QApplication app(argc, argv);
+    QFont::insertSubstitution("Verdana", "DejaVu Sans");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
