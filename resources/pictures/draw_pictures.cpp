@@ -330,9 +330,7 @@ void paintSpaceBar(QPainter& p) {
     p.drawPath(sym);
 }
 
-void paintRedSquare(QPainter& p) {
-    drawBlock(p, QRectF(2.0, 2.0, 20.0, 20.0), kRed);
-}
+void paintRedSquare(QPainter& p) { drawBlock(p, QRectF(2.0, 2.0, 20.0, 20.0), kRed); }
 
 void paintSmallCherries(QPainter& p) {
     p.save();

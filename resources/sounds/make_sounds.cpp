@@ -149,9 +149,7 @@ void addNote(Stereo& out, const Note& n) {
     }
 }
 
-double noteHz(int midi) {
-    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
-}
+double noteHz(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
 
 const std::vector<Partial> kBrass = {{1, 1.0}, {2, 0.8}, {3, 0.6},  {4, 0.45},
                                      {5, 0.3}, {6, 0.2}, {7, 0.12}, {8, 0.08}};
@@ -420,9 +418,7 @@ void put32(std::vector<char>& out, std::uint32_t v) {
     put16(out, static_cast<std::uint16_t>(v >> 16));
 }
 
-void putTag(std::vector<char>& out, const char* tag) {
-    out.insert(out.end(), tag, tag + 4);
-}
+void putTag(std::vector<char>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
 
 std::int16_t toPcm(double x) {
     return static_cast<std::int16_t>(std::lround(std::clamp(x, -1.0, 1.0) * 32767.0));

@@ -31,8 +31,7 @@ int BoardWidget::cellAt(QPointF pos, QPointF* inside) {
     // Neighbouring cells share a pixel; it belongs to the later cell, as the later one lies on top.
     const int column = std::clamp(int(pos.x()) / kPitch, 0, kBoardSide - 1);
     const int row = std::clamp(int(pos.y()) / kPitch, 0, kBoardSide - 1);
-    if (inside)
-        *inside = (pos - QPointF(column * kPitch, row * kPitch)) * layout::kTwipsPerPixel;
+    if (inside) *inside = (pos - QPointF(column * kPitch, row * kPitch)) * layout::kTwipsPerPixel;
     return row * kBoardSide + column;
 }
 

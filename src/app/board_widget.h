@@ -10,7 +10,7 @@ namespace quazzle {
 // The hundred board cells. Pointer moves and clicks go to the cell under the pointer, with the
 // pointer's position inside that cell in twips.
 class BoardWidget : public QWidget {
-public:
+  public:
     BoardWidget(QWidget* parent, Game& game, const Pictures& pictures);
 
     void refreshCell(int index);
@@ -18,13 +18,13 @@ public:
     static int cellAt(QPointF pos, QPointF* inside = nullptr);
     static QRect cellRect(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     Game& game_;
     const Pictures& pictures_;
     int pressed_ = -1;

@@ -74,15 +74,29 @@ void Form1::buildControls() {
 
 void Form1::refresh(Region region, int index) {
     switch (region) {
-        case Region::Cell: board_->refreshCell(index); break;
+        case Region::Cell:
+            board_->refreshCell(index);
+            break;
         case Region::Preview:
-        case Region::Levels: preview_->update(); break;
-        case Region::Hourglass: hourglass_->update(); break;
-        case Region::XpBar: xpBar_->update(); break;
+        case Region::Levels:
+            preview_->update();
+            break;
+        case Region::Hourglass: {
+            // The fill moves by less than a pixel a tick; repaint only when it shows.
+            const int fill = px(game_.state().hourglassFill);
+            if (fill != shownFill_) hourglass_->update();
+            shownFill_ = fill;
+            break;
+        }
+        case Region::XpBar:
+            xpBar_->update();
+            break;
         case Region::Bombs:
             for (Panel* bomb : bombs_) bomb->update();
             break;
-        case Region::StartButton: command1_->setVisible(game_.state().startButtonVisible); break;
+        case Region::StartButton:
+            command1_->setVisible(game_.state().startButtonVisible);
+            break;
         case Region::Score:
             score_->setGeometry(scoreRect());
             score_->update();

@@ -17,7 +17,7 @@ namespace quazzle {
 
 // The game's one window: every control at its place, painted from the game's state.
 class Form1 : public QWidget, public WindowHooks {
-public:
+  public:
     explicit Form1(std::uint32_t seed);
 
     Game& game() { return game_; }
@@ -31,13 +31,13 @@ public:
     double scoreTextWidth(const std::string& text) const override;
     QWidget* dialogParent() override { return this; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void paintHourglass(QPainter& p) const;
     void paintPreview(QPainter& p) const;
@@ -62,6 +62,7 @@ private:
     std::array<Panel*, kBombSlots> bombs_{};
     QPushButton* command1_ = nullptr;
     QRect lastLine_;
+    int shownFill_ = -1;
 };
 
 }  // namespace quazzle

@@ -11,7 +11,7 @@ namespace quazzle {
 // armed, so ticks do not drift. A late tick is not made up for: the next one comes at the next
 // grid point.
 class GridTimer : public QObject {
-public:
+  public:
     static constexpr qint64 kPeriodNs = 15'625'000;
 
     GridTimer(const QElapsedTimer& clock, std::function<void()> onTick);
@@ -20,7 +20,7 @@ public:
     void arm(int intervalMs, bool enabled);
     bool running() const { return periodNs_ > 0; }
 
-private:
+  private:
     void scheduleNext();
     void fire();
 

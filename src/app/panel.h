@@ -10,23 +10,24 @@ namespace quazzle {
 // A control that paints itself from the game's state. Like any control it takes the pointer
 // moves over it, so they never reach the window's own background.
 class Panel : public QWidget {
-public:
+  public:
     using Painter = std::function<void(QPainter&, const QRect&)>;
 
-    Panel(QWidget* parent, const QRect& geometry, Painter painter) : QWidget(parent), paint_(painter) {
+    Panel(QWidget* parent, const QRect& geometry, Painter painter)
+        : QWidget(parent), paint_(painter) {
         setGeometry(geometry);
         setMouseTracking(true);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         paint_(painter, event->rect());
     }
     void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
 
-private:
+  private:
     Painter paint_;
 };
 

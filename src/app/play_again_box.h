@@ -6,13 +6,13 @@ namespace quazzle {
 
 // "Play again?": Yes by default, no icon, and only its two buttons can answer it.
 class PlayAgainBox : public QMessageBox {
-public:
+  public:
     explicit PlayAgainBox(QWidget* parent);
 
     // Shows the box and waits for the answer; true for Yes.
     static bool ask(QWidget* parent);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };

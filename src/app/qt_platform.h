@@ -18,7 +18,7 @@ class SoundSystem;
 
 // What the platform needs from the window it serves.
 class WindowHooks {
-public:
+  public:
     virtual ~WindowHooks() = default;
     virtual void refresh(Region region, int index) = 0;
     virtual void showWindow() = 0;
@@ -28,7 +28,7 @@ public:
 
 // The toolkit's side of the seam: waits, timers, sound and the prompt, on Qt.
 class QtPlatform : public Platform {
-public:
+  public:
     explicit QtPlatform(WindowHooks& window);
     ~QtPlatform() override;
 
@@ -50,7 +50,7 @@ public:
     void trace(std::string_view text) override;
     void changed(Region region, int index) override { window_.refresh(region, index); }
 
-private:
+  private:
     WindowHooks& window_;
     Game* game_ = nullptr;
     bool ending_ = false;

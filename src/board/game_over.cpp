@@ -8,7 +8,7 @@ namespace quazzle {
 namespace {
 // Marks the game-over sequence as running for as long as it is on the stack.
 class GameOverScope {
-public:
+  public:
     GameOverScope(std::optional<std::uint64_t>& running, std::uint64_t epoch)
         : running_(running), epoch_(epoch) {
         running_ = epoch;
@@ -20,7 +20,7 @@ public:
     GameOverScope(const GameOverScope&) = delete;
     GameOverScope& operator=(const GameOverScope&) = delete;
 
-private:
+  private:
     std::optional<std::uint64_t>& running_;
     std::uint64_t epoch_;
 };

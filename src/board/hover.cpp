@@ -28,8 +28,8 @@ void Game::picCell_MouseMove(int index, int /*button*/, int /*shift*/, float x, 
 
     const auto cells = footprintAt(*kind, index);
     const auto footprint = std::span(cells).first(kind->cellCount);
-    const bool fits = std::ranges::all_of(
-        footprint, [this](int i) { return isEmpty(st_.picCell[i].backColor); });
+    const bool fits =
+        std::ranges::all_of(footprint, [this](int i) { return isEmpty(st_.picCell[i].backColor); });
     if (!fits) return;
     for (int i : footprint) setColour(i, colour::kHoverMark);
 }

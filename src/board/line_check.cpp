@@ -43,7 +43,8 @@ void Game::payCherry(int index) {
     st_.Score += kCherryBonus;
     st_.picCell[index].tag.clear();
     setPicture(index, Picture::None);
-    setTimerInterval(TimerId::Timer2, rng_.below(timing::kCherryRearmSpanMs) + timing::kCherryRearmMinMs);
+    setTimerInterval(TimerId::Timer2,
+                     rng_.below(timing::kCherryRearmSpanMs) + timing::kCherryRearmMinMs);
 }
 
 }  // namespace quazzle

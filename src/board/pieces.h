@@ -35,12 +35,16 @@ inline constexpr int kMaxPieceCells = 9;
 struct PieceKind {
     std::string_view name;
     int cellCount;
-    std::array<Offset, kMaxPieceCells> footprint;     // from the anchor, in marking order
-    std::array<int, kMaxPieceCells> previewCells;     // preview indices, in painting order
+    std::array<Offset, kMaxPieceCells> footprint;  // from the anchor, in marking order
+    std::array<int, kMaxPieceCells> previewCells;  // preview indices, in painting order
     EdgeRule edge;
 
-    constexpr std::span<const Offset> cells() const { return {footprint.data(), size_t(cellCount)}; }
-    constexpr std::span<const int> preview() const { return {previewCells.data(), size_t(cellCount)}; }
+    constexpr std::span<const Offset> cells() const {
+        return {footprint.data(), size_t(cellCount)};
+    }
+    constexpr std::span<const int> preview() const {
+        return {previewCells.data(), size_t(cellCount)};
+    }
 };
 
 inline constexpr int kKindCount = 13;

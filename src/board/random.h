@@ -9,7 +9,7 @@ namespace quazzle {
 // The game's one random source: uniform single-precision draws in [0, 1).
 // Tests can queue exact draws ahead of the generator.
 class Random {
-public:
+  public:
     explicit Random(std::uint32_t seed) : engine_(seed) {}
 
     // A fresh draw in [0, 1).
@@ -23,7 +23,7 @@ public:
     void queue(std::initializer_list<float> draws) { scripted_.insert(scripted_.end(), draws); }
     void reseed(std::uint32_t seed) { engine_.seed(seed); }
 
-private:
+  private:
     std::mt19937 engine_;
     std::deque<float> scripted_;
 };

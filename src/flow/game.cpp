@@ -45,9 +45,15 @@ void Game::startPressed() {
 void Game::timerTicked(TimerId id) {
     entry([&] {
         switch (id) {
-            case TimerId::Timer1: Timer1_Timer(); break;
-            case TimerId::Timer2: Timer2_Timer(); break;
-            case TimerId::Timer3: Timer3_Timer(); break;
+            case TimerId::Timer1:
+                Timer1_Timer();
+                break;
+            case TimerId::Timer2:
+                Timer2_Timer();
+                break;
+            case TimerId::Timer3:
+                Timer3_Timer();
+                break;
         }
     });
 }

@@ -18,7 +18,7 @@ inline constexpr std::int16_t kFalse = 0;
 // One game window's rules. Every routine runs on the window's thread; a routine that pauses lets
 // the platform run other routines (ticks, input) before it goes on.
 class Game {
-public:
+  public:
     Game(Platform& platform, std::uint32_t seed);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -53,8 +53,7 @@ public:
     void experienceStep();
     void LevelMark();
     std::int32_t DrawProgressBar(ProgressImage& pbProgress, std::int32_t lPercentComplete,
-                                 std::int32_t lMaxPercentage, Colour lBackColor,
-                                 Colour lForeColor);
+                                 std::int32_t lMaxPercentage, Colour lBackColor, Colour lForeColor);
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
@@ -68,7 +67,7 @@ public:
 
     bool gameOverRunning() const { return gameOverEpoch_ == epoch_; }
 
-private:
+  private:
     template <class Routine>
     void entry(Routine&& routine);
     void startUp();

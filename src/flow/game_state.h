@@ -59,8 +59,8 @@ struct GameState {
     int image1Left = 0;
     int image1Top = 0;
 
-    std::array<TimerSetting, kTimerCount> timers = {
-        TimerSetting{0, true}, TimerSetting{0, true}, TimerSetting{30000, true}};
+    std::array<TimerSetting, kTimerCount> timers = {TimerSetting{0, true}, TimerSetting{0, true},
+                                                    TimerSetting{30000, true}};
 };
 
 }  // namespace quazzle

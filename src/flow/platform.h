@@ -20,7 +20,7 @@ enum class Region { Cell, Preview, Levels, Score, Hourglass, XpBar, Bombs, Start
 // Everything the rules need from the outside world. The Qt window implements it for play,
 // the simulated platform for tests.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Waits `seconds` while pending events (ticks, input, repaints) are handled.

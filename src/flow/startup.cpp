@@ -9,8 +9,8 @@ namespace quazzle {
 
 void Game::startUp() {
     for (const auto& [player, sound] : sound::kPlayerBindings)
-        platform_.bindPlayer(player, "res://" + platform_.exeName() + ".exe/WAVE/" +
-                                         std::string(sound));
+        platform_.bindPlayer(player,
+                             "res://" + platform_.exeName() + ".exe/WAVE/" + std::string(sound));
     for (const auto& binding : sound::kPlayerBindings) {
         platform_.playPlayer(binding.player);
         platform_.stopPlayer(binding.player);

@@ -13,9 +13,9 @@ namespace quazzle::art {
 // piece colours (red, teal, amber, green, blue, purple).
 inline const std::map<char, Colour>& legend() {
     static const std::map<char, Colour> map = {
-        {'.', colour::kEmpty},       {'#', colour::kHoverMark}, {'*', colour::kClearFlash},
-        {'!', colour::kBombFlash},   {'r', colour::kPalette[0]}, {'t', colour::kPalette[1]},
-        {'a', colour::kPalette[2]},  {'g', colour::kPalette[3]}, {'b', colour::kPalette[4]},
+        {'.', colour::kEmpty},      {'#', colour::kHoverMark},  {'*', colour::kClearFlash},
+        {'!', colour::kBombFlash},  {'r', colour::kPalette[0]}, {'t', colour::kPalette[1]},
+        {'a', colour::kPalette[2]}, {'g', colour::kPalette[3]}, {'b', colour::kPalette[4]},
         {'p', colour::kPalette[5]},
     };
     return map;

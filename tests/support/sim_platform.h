@@ -17,7 +17,7 @@ namespace quazzle::sim {
 // clock through every event that falls due, in time order; events may pause again, and those
 // inner waits return first.
 class SimPlatform : public Platform {
-public:
+  public:
     // Timers tick in whole periods of 1/64 s, like the desktop's timer.
     static constexpr double kTimerPeriod = 1.0 / 64;
 
@@ -70,7 +70,7 @@ public:
     void trace(std::string_view text) override { traces.emplace_back(text); }
     void changed(Region, int) override {}
 
-private:
+  private:
     struct Key {
         double time;
         std::uint64_t order;

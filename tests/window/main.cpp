@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFont>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     // No display needed, and no sound card: OpenAL's null device still runs the real path.

@@ -1,11 +1,11 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "form1.h"
@@ -15,7 +15,7 @@ namespace quazzle::window {
 // A fresh window per test. Start-up runs the demo inside nested waits, so everything a test does
 // while the demo plays is booked on timers before the wait that runs it.
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { form_ = std::make_unique<Form1>(1234); }
 
     Form1& form() { return *form_; }
@@ -49,7 +49,7 @@ protected:
         return QPoint(24 + 32 * (index % 10), 8 + 32 * (index / 10)) + inside;
     }
 
-private:
+  private:
     std::unique_ptr<Form1> form_;
 };
 

@@ -145,9 +145,7 @@ SoundSystem::SoundSystem() {
 
 SoundSystem::~SoundSystem() = default;
 
-bool SoundSystem::hasDevice() const {
-    return al_ != nullptr;
-}
+bool SoundSystem::hasDevice() const { return al_ != nullptr; }
 
 void SoundSystem::playEffect(const QByteArray& waveBytes) {
     soundBuffer_ = waveBytes;

@@ -17,9 +17,7 @@ std::uint16_t readU16(const char* p) {
     return static_cast<std::uint16_t>(b[0] | b[1] << 8);
 }
 
-bool hasTag(const char* p, const char* tag) {
-    return std::memcmp(p, tag, 4) == 0;
-}
+bool hasTag(const char* p, const char* tag) { return std::memcmp(p, tag, 4) == 0; }
 
 constexpr std::uint16_t kFormatPcm = 1;
 constexpr std::uint32_t kMaxSampleRate = 384000;
