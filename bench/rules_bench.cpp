@@ -41,6 +41,19 @@ void BM_PointerMoveFullBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_PointerMoveFullBoard);
 
+// One hour of the demo playing itself on the simulated platform.
+void BM_SimulatedDemoHour(benchmark::State& state) {
+    for (auto _ : state) {
+        sim::SimPlatform sim;
+        Game game(sim, 7);
+        sim.attach(game);
+        sim.at(3600, [&] { sim.halt(); });
+        game.load();
+        benchmark::DoNotOptimize(game.state().TopScore);
+    }
+}
+BENCHMARK(BM_SimulatedDemoHour)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 }  // namespace
 
 BENCHMARK_MAIN();
