@@ -4,10 +4,13 @@
 #include "flow/game.h"
 #include "flow/layout.h"
 #include "flow/sounds.h"
+#include "flow/timings.h"
 
 namespace quazzle {
 
 void Game::startUp() {
+    // The bomb timer runs from the moment the window exists, so the demo earns bombs too.
+    setTimerInterval(TimerId::Timer3, timing::kBombEarnMs);
     for (const auto& [player, sound] : sound::kPlayerBindings)
         platform_.bindPlayer(player,
                              "res://" + platform_.exeName() + ".exe/WAVE/" + std::string(sound));
