@@ -41,6 +41,8 @@ void Game::clearLine(const std::array<int, kBoardSide>& line) {
 
 void Game::payCherry(int index) {
     st_.Score += kCherryBonus;
+    // The best score never lags the score, not even while the cherry's cell flashes.
+    refreshScore();
     st_.picCell[index].tag.clear();
     setPicture(index, Picture::None);
     setTimerInterval(TimerId::Timer2,
