@@ -18,6 +18,14 @@ class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override { form_ = std::make_unique<Form1>(1234); }
 
+    void TearDown() override {
+        if (!form_->platform().ending()) return;
+        // Ending the program tells every later event loop to quit at once; a full run of the
+        // application's own loop clears that for the next test in this process.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
+
     Form1& form() { return *form_; }
     Game& game() { return form_->game(); }
     QWindow* handle() { return form_->windowHandle(); }
