@@ -9,37 +9,30 @@ namespace {
 using namespace quazzle;
 
 // A board three quarters full, in all six colours, with gaps where pieces still fit.
-void fillBusyBoard(GameState& s) {
+void fillBusyBoard(Board& board) {
     for (int i = 0; i < kCellCount; ++i)
-        s.picCell[i].backColor =
+        board[i].backColor =
             (i * 7) % 4 == 0 ? colour::kEmpty : colour::kPalette[std::size_t(i % 6)];
 }
 
-void BM_PointerMoveBusyBoard(benchmark::State& state) {
-    sim::SimPlatform sim;
-    Game game(sim, 1);
-    fillBusyBoard(game.editState());
-    game.editState().thePiece = "DOT";
-    int index = 0;
-    for (auto _ : state) {
-        game.picCell_MouseMove(index, 0, 0, 200, 200);
-        index = (index + 37) % kCellCount;
-    }
+void fillFullBoard(Board& board) {
+    for (Cell& cell : board) cell.backColor = colour::kPalette[1];
 }
-BENCHMARK(BM_PointerMoveBusyBoard);
 
-void BM_PointerMoveFullBoard(benchmark::State& state) {
+// Pointer moves with `piece` in hand over a board laid out by `fill`, anchors spread around.
+void pointerMoves(benchmark::State& state, void (*fill)(Board&), const char* piece) {
     sim::SimPlatform sim;
     Game game(sim, 1);
-    for (Cell& cell : game.editState().picCell) cell.backColor = colour::kPalette[1];
-    game.editState().thePiece = "SQUARE";
+    fill(game.editState().picCell);
+    game.editState().thePiece = piece;
     int index = 0;
     for (auto _ : state) {
         game.picCell_MouseMove(index, 0, 0, 200, 200);
         index = (index + 37) % kCellCount;
     }
 }
-BENCHMARK(BM_PointerMoveFullBoard);
+BENCHMARK_CAPTURE(pointerMoves, BusyBoard, fillBusyBoard, "DOT");
+BENCHMARK_CAPTURE(pointerMoves, FullBoard, fillFullBoard, "SQUARE");
 
 // One hour of the demo playing itself on the simulated platform.
 void BM_SimulatedDemoHour(benchmark::State& state) {
