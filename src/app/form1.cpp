@@ -58,7 +58,6 @@ void Form1::buildControls() {
         bombs_[k] = new Panel(this, r, [this, k](QPainter& p, const QRect&) { paintBomb(p, k); });
     }
     score_ = new Panel(this, scoreRect(), [this](QPainter& p, const QRect&) { paintScore(p); });
-    score_->setAttribute(Qt::WA_OpaquePaintEvent, false);
 
     command1_ = new QPushButton("Start Game", this);
     command1_->setGeometry(pxRect(layout::kStartButton));
@@ -69,7 +68,6 @@ void Form1::buildControls() {
         "QPushButton { background-color: #00FF00; color: black; border: 2px outset #00B000; }"
         "QPushButton:pressed { border-style: inset; }");
     connect(command1_, &QPushButton::clicked, this, [this] { game_.startPressed(); });
-    lastLine_ = lineRect();
 }
 
 void Form1::refresh(Region region, int index) {
@@ -100,9 +98,6 @@ void Form1::refresh(Region region, int index) {
         case Region::Score:
             score_->setGeometry(scoreRect());
             score_->update();
-            update(lastLine_);
-            lastLine_ = lineRect();
-            update(lastLine_);
             break;
     }
 }
@@ -119,25 +114,17 @@ double Form1::scoreTextWidth(const std::string& text) const {
            layout::kTwipsPerPixel;
 }
 
+// The label grows to the right with its text and reaches down to the divider's lower end.
 QRect Form1::scoreRect() const {
     const GameState& s = game_.state();
     return {px(layout::kScoreLabel.left), px(layout::kScoreLabel.top),
             int(std::ceil(s.lblScoreWidth / layout::kTwipsPerPixel)),
-            px(layout::kScoreLabel.height)};
-}
-
-QRect Form1::lineRect() const {
-    const int x = int(game_.state().line1X / layout::kTwipsPerPixel);
-    return QRect(QPoint(x, px(layout::kLineTop)), QPoint(x, px(layout::kLineBottom)));
+            px(layout::kLineBottom - layout::kScoreLabel.top)};
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(event->rect(), Qt::white);
-    // The divider stands over the score label's middle.
-    p.setPen(Qt::black);
-    const QRect line = lineRect();
-    p.drawLine(line.topLeft(), line.bottomLeft());
 }
 
 void Form1::paintHourglass(QPainter& p) const {
@@ -196,10 +183,16 @@ void Form1::paintBomb(QPainter& p, int slot) const {
 }
 
 void Form1::paintScore(QPainter& p) const {
+    // A white ground keeps long scores readable where they run over the instructions frame.
+    p.fillRect(QRect(QPoint(0, 0), score_->size()), Qt::white);
+    const GameState& s = game_.state();
     p.setFont(scoreFont_);
     p.setPen(Qt::black);
-    p.drawText(QRect(QPoint(0, 0), score_->size()), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromStdString(game_.state().lblScore));
+    p.drawText(QRect(0, 0, score_->width(), px(layout::kScoreLabel.height)),
+               Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(s.lblScore));
+    // The divider stands at the label's middle.
+    const int x = int((s.line1X - layout::kScoreLabel.left) / layout::kTwipsPerPixel);
+    p.drawLine(x, 0, x, score_->height());
 }
 
 void Form1::mouseMoveEvent(QMouseEvent*) { game_.backgroundMoved(); }

@@ -46,7 +46,6 @@ class Form1 : public QWidget, public WindowHooks {
     void paintBomb(QPainter& p, int slot) const;
     void paintScore(QPainter& p) const;
     QRect scoreRect() const;
-    QRect lineRect() const;
 
     Pictures pictures_;
     QFont scoreFont_;
@@ -61,7 +60,6 @@ class Form1 : public QWidget, public WindowHooks {
     Panel* score_ = nullptr;
     std::array<Panel*, kBombSlots> bombs_{};
     QPushButton* command1_ = nullptr;
-    QRect lastLine_;
     int shownFill_ = -1;
 };
 
