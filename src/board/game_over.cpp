@@ -59,7 +59,7 @@ void Game::demoReset() {
     st_.theLevel = 1;
     st_.theXP = 0;
     LevelMark();
-    drawXpBar(10);
+    drawXpBar(kDemoRestartBarScale);
     st_.Score = 0;
     refreshScore();
     st_.hourglassFill = 0;

@@ -33,7 +33,7 @@ void Game::clearLine(const std::array<int, kBoardSide>& line) {
         refreshScore();
     }
     experienceStep();
-    drawXpBar(5);
+    drawXpBar(kLinesPerLevel);
     BoardAblement(kTrue);
     setTimerEnabled(TimerId::Timer1, true);
     setTimerEnabled(TimerId::Timer2, true);

@@ -20,7 +20,6 @@ struct TimerSetting {
 // The persistent image of a painted progress bar, in twips.
 struct ProgressImage {
     int width = layout::kXpBar.width;
-    int height = layout::kXpBar.height;
     bool painted = false;
     Colour back = 0;
     Colour fore = 0;
@@ -28,6 +27,10 @@ struct ProgressImage {
 };
 
 inline constexpr int kBombSlots = 3;
+// Cleared lines that make a level; the experience bar's full scale.
+inline constexpr int kLinesPerLevel = 5;
+// The demo's restart paints its empty bar against a scale of its own.
+inline constexpr int kDemoRestartBarScale = 10;
 inline constexpr int kLevelLabels = 4;
 
 // Everything one game window holds: the board, the piece in hand and every game variable.

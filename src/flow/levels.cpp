@@ -6,10 +6,6 @@
 
 namespace quazzle {
 
-namespace {
-constexpr int kLinesPerLevel = 5;
-}
-
 void Game::experienceStep() {
     ++st_.theXP;
     if (st_.theXP != kLinesPerLevel) return;

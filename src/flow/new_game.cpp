@@ -23,7 +23,7 @@ void Game::NewGame() {
     st_.theLevel = 1;
     st_.theXP = 0;
     LevelMark();
-    drawXpBar(5);
+    drawXpBar(kLinesPerLevel);
     ChangePiece();
 }
 
