@@ -3,6 +3,7 @@
 #include "test_waves.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 #include <chrono>
 #include <thread>
@@ -22,6 +23,17 @@ bool waitFor(Predicate done, std::chrono::milliseconds limit = 3s) {
         std::this_thread::sleep_for(5ms);
     }
     return true;
+}
+
+// The same, handling the sound layer's own timers while it waits.
+template <class Predicate>
+bool waitWithEvents(Predicate done, std::chrono::milliseconds limit) {
+    return waitFor(
+        [&] {
+            QCoreApplication::processEvents();
+            return done();
+        },
+        limit);
 }
 
 void expectHolds(const BufferInfo& info, int channels, int rate, const QByteArray& wave) {
@@ -166,6 +178,23 @@ TEST_F(SoundSystemTest, InstancesKeepTheirOwnContext) {
     }
     EXPECT_TRUE(sound.effectPlaying());
     expectHolds(sound.effectBuffer(), 2, 44100, longStereo);
+}
+
+TEST_F(SoundSystemTest, DeviceSleepsWhileSilentAndWakesToPlay) {
+    sound.playEffect(makeWave(2, 44100, 0.1));
+    EXPECT_FALSE(sound.deviceAsleep());
+    ASSERT_TRUE(waitWithEvents([&] { return sound.deviceAsleep(); }, 5s));
+    sound.playEffect(makeWave(2, 44100, 0.3));
+    EXPECT_FALSE(sound.deviceAsleep());
+    EXPECT_TRUE(sound.effectPlaying());
+    // Awake again, the mixer really runs the new effect to its end.
+    EXPECT_TRUE(waitFor([&] { return !sound.effectPlaying(); }));
+}
+
+TEST_F(SoundSystemTest, StaysAwakeWhileAVoiceSounds) {
+    sound.playEffect(longStereo);
+    EXPECT_FALSE(waitWithEvents([&] { return sound.deviceAsleep(); }, 2500ms));
+    EXPECT_TRUE(sound.effectPlaying());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 #include <cstdlib>
 
@@ -6,6 +7,7 @@ int main(int argc, char** argv) {
     // Run on OpenAL Soft's silent backend unless the caller picked drivers; OpenAL reads this
     // once, when it first opens a device.
     setenv("ALSOFT_DRIVERS", "null", 0);
+    QCoreApplication app(argc, argv);  // the sound layer's idle check is a timer
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,6 +4,8 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <AL/alext.h>
+#include <QTimer>
 #include <array>
 #include <bit>
 #include <climits>
@@ -102,6 +104,12 @@ struct SoundSystem::Openal {
     ALCcontext* context = nullptr;
     Voice effect;
     std::array<Voice, kPlayers> players{};
+    // Mixing silence still costs a thread its share of a core: the device sleeps while no voice
+    // sounds, where the library can pause it.
+    LPALCDEVICEPAUSESOFT pauseDevice = nullptr;
+    LPALCDEVICERESUMESOFT resumeDevice = nullptr;
+    bool asleep = false;
+    QTimer idle;
 
     Openal() = default;
     Openal(const Openal&) = delete;
@@ -140,8 +148,35 @@ SoundSystem::SoundSystem() {
         player.source = newSource(kPlayerGain);
         if (!player.source) return;
     }
+    if (alcIsExtensionPresent(al->device, "ALC_SOFT_pause_device")) {
+        al->pauseDevice = reinterpret_cast<LPALCDEVICEPAUSESOFT>(
+            alcGetProcAddress(al->device, "alcDevicePauseSOFT"));
+        al->resumeDevice = reinterpret_cast<LPALCDEVICERESUMESOFT>(
+            alcGetProcAddress(al->device, "alcDeviceResumeSOFT"));
+    }
+    al->idle.setSingleShot(true);
+    al->idle.setInterval(kIdleCheckMs);
+    QObject::connect(&al->idle, &QTimer::timeout, [this] { sleepIfSilent(); });
     al_ = std::move(al);
 }
+
+void SoundSystem::wake() {
+    if (al_->asleep && al_->resumeDevice) al_->resumeDevice(al_->device);
+    al_->asleep = false;
+    al_->idle.start();
+}
+
+void SoundSystem::sleepIfSilent() {
+    if (voicesPlaying() > 0) {
+        al_->idle.start();
+        return;
+    }
+    if (!al_->pauseDevice) return;
+    al_->pauseDevice(al_->device);
+    al_->asleep = true;
+}
+
+bool SoundSystem::deviceAsleep() const { return al_ && al_->asleep; }
 
 SoundSystem::~SoundSystem() = default;
 
@@ -152,7 +187,9 @@ void SoundSystem::playEffect(const QByteArray& waveBytes) {
     if (!al_) return;
     al_->makeCurrent();
     load(al_->effect, waveBytes);
-    if (al_->effect.buffer) alSourcePlay(al_->effect.source);
+    if (!al_->effect.buffer) return;
+    wake();
+    alSourcePlay(al_->effect.source);
 }
 
 void SoundSystem::bindPlayer(int player, const QByteArray& waveBytes) {
@@ -166,6 +203,7 @@ void SoundSystem::playPlayer(int player) {
     const Voice& voice = al_->players[player];
     if (!voice.buffer) return;
     al_->makeCurrent();
+    wake();
     alSourceRewind(voice.source);
     alSourcePlay(voice.source);
 }

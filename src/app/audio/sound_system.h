@@ -23,6 +23,8 @@ class SoundSystem {
     static constexpr int kPlayers = 4;
     static constexpr float kEffectGain = 1.0f;
     static constexpr float kPlayerGain = 0.5f;  // volume 50 of 100
+    // How often a silent device is looked at before it is put to sleep (longer than any sound).
+    static constexpr int kIdleCheckMs = 2000;
 
     explicit SoundSystem();
     ~SoundSystem();
@@ -50,8 +52,12 @@ class SoundSystem {
     BufferInfo effectBuffer() const;
     BufferInfo playerBuffer(int player) const;
     int voicesPlaying() const;  // effect and players together
+    bool deviceAsleep() const;  // paused while nothing sounds
 
   private:
+    void wake();
+    void sleepIfSilent();
+
     struct Openal;
     std::unique_ptr<Openal> al_;  // null without a device
     QByteArray soundBuffer_;
