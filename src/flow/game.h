@@ -29,41 +29,43 @@ class Game {
 
     // Entry points from the toolkit. Each runs its routine to the end, or unwinds it quietly when
     // the start button or the end of the program has made it obsolete.
-    void load();
+    void load();                                     // start-up, then the demo until Start
     void pointerMoved(int index, float x, float y);  // the player's pointer inside a cell
     void clicked(int index);                         // the player's click on a cell
     void backgroundMoved();                          // pointer over the window's own surface
-    void keyReleased(int keyCode);
-    void startPressed();
+    void keyReleased(int keyCode);                   // Space sets off a bomb
+    void startPressed();                             // ends the demo for good, starts a game
     void timerTicked(TimerId id);
 
     // Board, pieces and lines.
-    Colour RandomColor();
-    void DoEr();
-    void BoardAblement(std::int16_t theAble);
-    void ChangePiece();
+    Colour RandomColor();                      // a colour among the first theLevel of the palette
+    void DoEr();                               // every hover mark back to empty
+    void BoardAblement(std::int16_t theAble);  // -1 lets the player's pointer reach every cell
+    void ChangePiece();                        // deals the next piece and paints the preview
+    // Shows in black where the piece in hand would land, all or nothing.
     void picCell_MouseMove(int index, int button, int shift, float x, float y);
-    void ClearTheCells();
-    void picCell_Click(int index);
-    void theChecker();
-    void GameOver();
+    void ClearTheCells();           // hover marks and stray pictures off the whole board
+    void picCell_Click(int index);  // places the piece where it is marked, then checks lines
+    void theChecker();              // clears and pays every complete one-colour line
+    void GameOver();                // end sounds, sweep, then the prompt or the demo's restart
 
     // Game flow.
-    void NewGame();
-    void experienceStep();
-    void LevelMark();
+    void NewGame();         // the starting state of a real game
+    void experienceStep();  // one cleared line; five raise the level
+    void LevelMark();       // the level into the four corner labels
+    // Paints `lPercentComplete` of `lMaxPercentage` into the bar; 0, or an error code.
     std::int32_t DrawProgressBar(ProgressImage& pbProgress, std::int32_t lPercentComplete,
                                  std::int32_t lMaxPercentage, Colour lBackColor, Colour lForeColor);
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void ResetHourglass();
-    void UseBomb();
-    void Demo();
-    void Command1_Click();
+    void Timer1_Timer();    // the hourglass fills; full ends the game
+    void Timer2_Timer();    // a cherry on a random cell
+    void Timer3_Timer();    // a bomb earned, up to three
+    void ResetHourglass();  // the placement's point, sound and next piece
+    void UseBomb();         // blasts a random cluster, if a bomb is held
+    void Demo();            // sweeps the board cell by cell until Start
+    void Command1_Click();  // the start button
     void KeyUp(int keyCode);
-    void refreshScore();
-    void Pause(double seconds);
+    void refreshScore();         // raises the best score and rewrites the label
+    void Pause(double seconds);  // waits while events run; unwinds an obsolete routine
 
     bool gameOverRunning() const { return gameOverEpoch_ == epoch_; }
 
