@@ -26,8 +26,7 @@ void Game::picCell_MouseMove(int index, int /*button*/, int /*shift*/, float x, 
     ClearTheCells();
     if (!kind->edge.allows(index)) return;
 
-    const auto cells = footprintAt(*kind, index);
-    const auto footprint = std::span(cells).first(kind->cellCount);
+    const Footprint footprint(*kind, index);
     const bool fits =
         std::ranges::all_of(footprint, [this](int i) { return isEmpty(st_.picCell[i].backColor); });
     if (!fits) return;

@@ -35,11 +35,9 @@ const PieceKind* findKind(std::string_view name) {
     return it == kPieceKinds.end() ? nullptr : &*it;
 }
 
-std::array<int, kMaxPieceCells> footprintAt(const PieceKind& kind, int anchor) {
-    std::array<int, kMaxPieceCells> cells{};
-    std::ranges::transform(kind.cells(), cells.begin(),
+Footprint::Footprint(const PieceKind& kind, int anchor) : count_(kind.cellCount) {
+    std::ranges::transform(kind.cells(), cells_.begin(),
                            [anchor](Offset o) { return anchor + o.index(); });
-    return cells;
 }
 
 }  // namespace quazzle

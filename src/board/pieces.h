@@ -57,7 +57,17 @@ extern const std::array<PieceKind, kKindCount> kPieceKinds;
 // The kind called `name`, or nullptr.
 const PieceKind* findKind(std::string_view name);
 
-// The board indices covered by `kind` anchored at `anchor` (they may lie off the board).
-std::array<int, kMaxPieceCells> footprintAt(const PieceKind& kind, int anchor);
+// The board indices covered by `kind` anchored at `anchor`, in marking order (they may lie off
+// the board).
+class Footprint {
+  public:
+    Footprint(const PieceKind& kind, int anchor);
+    const int* begin() const { return cells_.data(); }
+    const int* end() const { return cells_.data() + count_; }
+
+  private:
+    std::array<int, kMaxPieceCells> cells_{};
+    int count_ = 0;
+};
 
 }  // namespace quazzle

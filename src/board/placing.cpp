@@ -10,8 +10,7 @@ void Game::picCell_Click(int index) {
     for (const PieceKind& kind : kPieceKinds) {
         // Dealing happens inside a placement, so the kind in hand is read afresh each time.
         if (st_.thePiece != kind.name) continue;
-        const auto cells = footprintAt(kind, index);
-        const auto footprint = std::span(cells).first(kind.cellCount);
+        const Footprint footprint(kind, index);
         // A footprint reaching past the first or last cell places nothing.
         if (!std::ranges::all_of(footprint, onBoard)) break;
         const bool marked = std::ranges::all_of(
