@@ -161,7 +161,9 @@ SoundSystem::SoundSystem() {
 }
 
 void SoundSystem::wake() {
-    if (al_->asleep && al_->resumeDevice) al_->resumeDevice(al_->device);
+    // Without the library's pause there is nothing to wake, nor to watch.
+    if (!al_->pauseDevice || !al_->resumeDevice) return;
+    if (al_->asleep) al_->resumeDevice(al_->device);
     al_->asleep = false;
     al_->idle.start();
 }
@@ -171,7 +173,6 @@ void SoundSystem::sleepIfSilent() {
         al_->idle.start();
         return;
     }
-    if (!al_->pauseDevice) return;
     al_->pauseDevice(al_->device);
     al_->asleep = true;
 }
