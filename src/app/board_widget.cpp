@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "device_pixels.h"
 #include "pixels.h"
 #include "qt_colour.h"
 
@@ -15,7 +16,7 @@ constexpr int kSize = layout::kCellSize / layout::kTwipsPerPixel;
 const QColor kGridLine(0x26, 0x26, 0x26);
 }  // namespace
 
-BoardWidget::BoardWidget(QWidget* parent, Game& game, const Pictures& pictures)
+BoardWidget::BoardWidget(QWidget* parent, Game& game, Pictures& pictures)
     : QWidget(parent), game_(game), pictures_(pictures) {
     setGeometry(px(layout::kCellLeft), px(layout::kCellTop), kPitch * 9 + kSize,
                 kPitch * 9 + kSize);
@@ -39,15 +40,15 @@ void BoardWidget::refreshCell(int index) { update(cellRect(index)); }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    pictures_.drawFor(devicePixelRatioF());
+    DevicePixels device(painter, devicePixelRatioF());
     const GameState& s = game_.state();
     for (int i = 0; i < kCellCount; ++i) {
         const QRect r = cellRect(i);
         if (!r.intersects(event->rect())) continue;
-        painter.fillRect(r, toQColor(s.picCell[i].backColor));
-        painter.setPen(kGridLine);
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        device.box(r, toQColor(s.picCell[i].backColor), kGridLine);
         if (s.picCell[i].picture == Picture::Cherry)
-            painter.drawPixmap(r.topLeft() + QPoint(2, 2), pictures_.cherry);
+            device.picture(r.topLeft() + QPoint(2, 2), pictures_.cherry());
     }
 }
 

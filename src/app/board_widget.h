@@ -11,7 +11,7 @@ namespace quazzle {
 // pointer's position inside that cell in twips.
 class BoardWidget : public QWidget {
   public:
-    BoardWidget(QWidget* parent, Game& game, const Pictures& pictures);
+    BoardWidget(QWidget* parent, Game& game, Pictures& pictures);
 
     void refreshCell(int index);
     // The cell under `pos` (widget pixels) and the position inside it in twips.
@@ -26,7 +26,7 @@ class BoardWidget : public QWidget {
 
   private:
     Game& game_;
-    const Pictures& pictures_;
+    Pictures& pictures_;
     int pressed_ = -1;
 };
 

@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "artwork.h"
 #include "board/colours.h"
+#include "device_pixels.h"
 #include "pixels.h"
 #include "qt_colour.h"
 
@@ -31,7 +33,8 @@ Form1::Form1(std::uint32_t seed)
     : scoreFont_(verdana(24)), smallFont_(verdana(8.25)), platform_(*this), game_(platform_, seed) {
     platform_.attach(game_);
     setWindowTitle("Quazzle");
-    setWindowIcon(pictures_.icon);
+    setWindowIcon(art::windowIcon());
+    pictures_.drawFor(devicePixelRatioF());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
@@ -81,7 +84,7 @@ void Form1::refresh(Region region, int index) {
             break;
         case Region::Hourglass: {
             // The fill moves by less than a pixel a tick; repaint only when it shows.
-            const int fill = px(game_.state().hourglassFill);
+            const int fill = devicePixel(hourglassFill(), devicePixelRatioF());
             if (fill != shownFill_) hourglass_->update();
             shownFill_ = fill;
             break;
@@ -110,8 +113,25 @@ void Form1::showWindow() {
 }
 
 double Form1::scoreTextWidth(const std::string& text) const {
-    return QFontMetricsF(scoreFont_).horizontalAdvance(QString::fromStdString(text)) *
-           layout::kTwipsPerPixel;
+    const QString label = QString::fromStdString(text);
+    return QFontMetricsF(scoreFontFor(label)).horizontalAdvance(label) * layout::kTwipsPerPixel;
+}
+
+// The score's own font while the text ends before the instructions frame; past that, the same
+// font just small enough that it still does.
+QFont Form1::scoreFontFor(const QString& text) const {
+    if (text == fittedText_) return fittedFont_;
+    const double room = layout::kScoreRoom / double(layout::kTwipsPerPixel);
+    QFont font = scoreFont_;
+    double width = QFontMetricsF(font).horizontalAdvance(text);
+    // Glyph sizes step with hinting, so shrink in proportion first, then nudge until it fits.
+    if (width > room) font.setPointSizeF(font.pointSizeF() * room / width);
+    for (width = QFontMetricsF(font).horizontalAdvance(text); width > room && font.pointSizeF() > 1;
+         width = QFontMetricsF(font).horizontalAdvance(text))
+        font.setPointSizeF(font.pointSizeF() * 0.97);
+    fittedText_ = text;
+    fittedFont_ = font;
+    return font;
 }
 
 // The label grows to the right with its text and reaches down to the divider's lower end.
@@ -127,31 +147,43 @@ void Form1::paintEvent(QPaintEvent* event) {
     p.fillRect(event->rect(), Qt::white);
 }
 
+// The fill in window pixels, exact: the bar shows it to the nearest device pixel.
+double Form1::hourglassFill() const {
+    return std::min(game_.state().hourglassFill, double(layout::kHourglass.height)) /
+           layout::kTwipsPerPixel;
+}
+
 void Form1::paintHourglass(QPainter& p) const {
+    DevicePixels device(p, devicePixelRatioF());
     const QRect all(QPoint(0, 0), hourglass_->size());
-    p.fillRect(all, kHourglassRed);
-    const int fill = std::min(all.height(), px(game_.state().hourglassFill));
-    p.fillRect(QRect(0, 0, all.width(), fill), Qt::black);
+    device.fill(all, kHourglassRed);
+    device.fill(QRectF(0, 0, all.width(), hourglassFill()), Qt::black);
 }
 
 void Form1::paintPreview(QPainter& p) const {
     const GameState& s = game_.state();
-    p.fillRect(QRect(QPoint(0, 0), preview_->size()), kPreviewBack);
-    const int size = px(layout::kPreviewCellSize);
-    for (int slot = 0; slot < kPreviewSlots; ++slot) {
-        const GridPosition at = previewPosition(slot);
-        if (!at.exists()) continue;
-        const QRect r(px(layout::kPreviewColumnLefts[at.column]),
-                      px(layout::kPreviewRowTops[at.row]), size, size);
-        p.fillRect(r, toQColor(s.previewCell[slot]));
-        p.setPen(kPreviewEdge);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
+    {
+        DevicePixels device(p, devicePixelRatioF());
+        device.fill(QRect(QPoint(0, 0), preview_->size()), kPreviewBack);
+        const int size = px(layout::kPreviewCellSize);
+        for (int slot = 0; slot < kPreviewSlots; ++slot) {
+            const GridPosition at = previewPosition(slot);
+            if (!at.exists()) continue;
+            const QRect r(px(layout::kPreviewColumnLefts[at.column]),
+                          px(layout::kPreviewRowTops[at.row]), size, size);
+            device.box(r, toQColor(s.previewCell[slot]), kPreviewEdge);
+        }
     }
     p.setFont(smallFont_);
     p.setPen(Qt::black);
+    // A label on the right keeps its one-digit place and grows leftwards, inside the box.
+    const qreal digit = QFontMetricsF(smallFont_).horizontalAdvance(QLatin1Char('0'));
+    const QSizeF room(px(layout::kLevelLabelWidth), px(layout::kLevelLabelHeight));
     for (int k = 0; k < kLevelLabels; ++k) {
-        const QPoint at(px(layout::kLevelLabelLefts[k]), px(layout::kLevelLabelTops[k]));
-        p.drawText(QRect(at, QSize(60, 16)), Qt::AlignLeft | Qt::AlignTop,
+        const QPointF at(px(layout::kLevelLabelLefts[k]), px(layout::kLevelLabelTops[k]));
+        const bool leftwards = layout::kLevelLabelGrowsLeft[k];
+        const QRectF box(leftwards ? at - QPointF(room.width() - digit, 0) : at, room);
+        p.drawText(box, (leftwards ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
                    QString::fromStdString(s.lblMyLevel[k]));
     }
 }
@@ -159,37 +191,40 @@ void Form1::paintPreview(QPainter& p) const {
 void Form1::paintXpBar(QPainter& p) const {
     const ProgressImage& bar = game_.state().picXP;
     const QRect all(QPoint(0, 0), xpBar_->size());
+    DevicePixels device(p, devicePixelRatioF());
     if (!bar.painted) {
-        p.fillRect(all, kPictureBoxFace);
+        device.fill(all, kPictureBoxFace);
         return;
     }
-    p.fillRect(all, toQColor(bar.back));
-    const int filled = std::clamp(px(bar.filled), 0, all.width());
-    p.fillRect(QRect(0, 0, filled, all.height()), toQColor(bar.fore));
+    device.fill(all, toQColor(bar.back));
+    const double filled =
+        std::clamp(bar.filled / double(layout::kTwipsPerPixel), 0.0, double(all.width()));
+    device.fill(QRectF(0, 0, filled, all.height()), toQColor(bar.fore));
 }
 
-void Form1::paintInstructions(QPainter& p) const {
-    const QRect all(QPoint(0, 0), instructions_->size());
-    p.fillRect(all, kPictureBoxFace);
-    p.setPen(kFrameEdge);
-    p.drawRect(all.adjusted(0, 0, -1, -1));
+void Form1::paintInstructions(QPainter& p) {
+    pictures_.drawFor(devicePixelRatioF());
+    DevicePixels device(p, devicePixelRatioF());
+    device.box(QRect(QPoint(0, 0), instructions_->size()), kPictureBoxFace, kFrameEdge);
     const GameState& s = game_.state();
-    p.drawPixmap(px(s.image1Left), px(s.image1Top), pictures_.instructions);
+    device.picture(QPoint(px(s.image1Left), px(s.image1Top)), pictures_.instructions());
 }
 
-void Form1::paintBomb(QPainter& p, int slot) const {
-    p.fillRect(QRect(QPoint(0, 0), bombs_[slot]->size()), Qt::white);
-    p.drawPixmap(0, 0, game_.state().bombSolid[slot] ? pictures_.bombSolid : pictures_.bombOutline);
+void Form1::paintBomb(QPainter& p, int slot) {
+    pictures_.drawFor(devicePixelRatioF());
+    DevicePixels device(p, devicePixelRatioF());
+    device.fill(QRect(QPoint(0, 0), bombs_[slot]->size()), Qt::white);
+    device.picture(QPoint(0, 0), pictures_.bomb(game_.state().bombSolid[slot]));
 }
 
 void Form1::paintScore(QPainter& p) const {
-    // A white ground keeps long scores readable where they run over the instructions frame.
     p.fillRect(QRect(QPoint(0, 0), score_->size()), Qt::white);
     const GameState& s = game_.state();
-    p.setFont(scoreFont_);
+    const QString text = QString::fromStdString(s.lblScore);
+    p.setFont(scoreFontFor(text));
     p.setPen(Qt::black);
     p.drawText(QRect(0, 0, score_->width(), px(layout::kScoreLabel.height)),
-               Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(s.lblScore));
+               Qt::AlignLeft | Qt::AlignVCenter, text);
     // The divider stands at the label's middle.
     const int x = int((s.line1X - layout::kScoreLabel.left) / layout::kTwipsPerPixel);
     p.drawLine(x, 0, x, score_->height());

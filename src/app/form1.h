@@ -42,14 +42,18 @@ class Form1 : public QWidget, public WindowHooks {
     void paintHourglass(QPainter& p) const;
     void paintPreview(QPainter& p) const;
     void paintXpBar(QPainter& p) const;
-    void paintInstructions(QPainter& p) const;
-    void paintBomb(QPainter& p, int slot) const;
+    void paintInstructions(QPainter& p);
+    void paintBomb(QPainter& p, int slot);
     void paintScore(QPainter& p) const;
+    double hourglassFill() const;
     QRect scoreRect() const;
+    QFont scoreFontFor(const QString& text) const;
 
     Pictures pictures_;
     QFont scoreFont_;
     QFont smallFont_;
+    mutable QString fittedText_;
+    mutable QFont fittedFont_;
     QtPlatform platform_;
     Game game_;
     BoardWidget* board_ = nullptr;

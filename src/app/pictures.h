@@ -4,13 +4,22 @@
 
 namespace quazzle {
 
-// The pictures carried in the program's resources.
-struct Pictures {
-    QPixmap icon{":/pictures/icon.png"};
-    QPixmap instructions{":/pictures/instructions.png"};
-    QPixmap bombOutline{":/pictures/bomb_outline.png"};
-    QPixmap bombSolid{":/pictures/bomb_solid.png"};
-    QPixmap cherry{":/pictures/cherry.png"};
+// The pictures, drawn for the screen the window is on.
+class Pictures {
+  public:
+    // Draws them afresh for `ratio` device pixels a window pixel, unless they already are.
+    void drawFor(qreal ratio);
+
+    const QPixmap& instructions() const { return instructions_; }
+    const QPixmap& bomb(bool solid) const { return solid ? bombSolid_ : bombOutline_; }
+    const QPixmap& cherry() const { return cherry_; }
+
+  private:
+    qreal ratio_ = 0;
+    QPixmap instructions_;
+    QPixmap bombOutline_;
+    QPixmap bombSolid_;
+    QPixmap cherry_;
 };
 
 }  // namespace quazzle

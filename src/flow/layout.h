@@ -45,10 +45,16 @@ inline constexpr int kPreviewRowTops[5] = {180, 630, 1080, 1530, 1980};
 // Level labels 0..3: top left, top right, bottom left, bottom right of the preview box.
 inline constexpr int kLevelLabelLefts[4] = {60, 2370, 60, 2370};
 inline constexpr int kLevelLabelTops[4] = {30, 30, 2400, 2400};
+inline constexpr int kLevelLabelWidth = 900;
+inline constexpr int kLevelLabelHeight = 240;
+// The right-hand labels keep their one-digit place and grow leftwards, so they stay in the box.
+inline constexpr bool kLevelLabelGrowsLeft[4] = {false, true, false, true};
 
 inline constexpr Rect kInstructionsFrame{5430, 2880, 2565, 2910};
 inline constexpr int kInstructionsWidth = 2535;
 inline constexpr int kInstructionsHeight = 2880;
+// The score text ends at least a pixel before the instructions frame.
+inline constexpr int kScoreRoom = kInstructionsFrame.left - kScoreLabel.left - kTwipsPerPixel;
 
 inline constexpr int kCherrySize = 450;
 

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QPixmap>
+#include <QRect>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
+
+namespace quazzle {
+
+// Window pixels to the device pixel they round to.
+inline int devicePixel(double windowPixels, qreal ratio) {
+    return int(std::lround(windowPixels * ratio));
+}
+
+// Paints in whole device pixels, so cell edges and bars meet exactly at any screen scale: a
+// rectangle's edges go to the device pixels they round to, and an edge line is a whole number of
+// device pixels wide. At scale 1 this is plain pixel painting.
+class DevicePixels {
+  public:
+    DevicePixels(QPainter& p, qreal ratio) : p_(p), ratio_(ratio) {
+        p_.save();
+        p_.setRenderHint(QPainter::Antialiasing, false);
+        p_.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    }
+    ~DevicePixels() { p_.restore(); }
+    DevicePixels(const DevicePixels&) = delete;
+    DevicePixels& operator=(const DevicePixels&) = delete;
+
+    int at(double windowPixels) const { return devicePixel(windowPixels, ratio_); }
+    QRect map(const QRectF& r) const {
+        const int left = at(r.left()), top = at(r.top());
+        return {left, top, at(r.right()) - left, at(r.bottom()) - top};
+    }
+
+    void fill(const QRectF& r, const QColor& colour) { p_.fillRect(map(r), colour); }
+
+    // A filled square with a one-pixel edge inside it, as the board and preview cells are drawn.
+    void box(const QRectF& r, const QColor& fill, const QColor& edge) {
+        const QRect d = map(r);
+        const int w = std::max(1, int(ratio_));
+        p_.fillRect(d, edge);
+        p_.fillRect(d.adjusted(w, w, -w, -w), fill);
+    }
+
+    // A picture drawn for this ratio, one image pixel to one device pixel.
+    void picture(QPoint topLeft, const QPixmap& pixmap) {
+        p_.drawPixmap(QRect(QPoint(at(topLeft.x()), at(topLeft.y())), pixmap.size()), pixmap);
+    }
+
+  private:
+    QPainter& p_;
+    qreal ratio_;
+};
+
+}  // namespace quazzle
