@@ -43,12 +43,19 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     pictures_.drawFor(devicePixelRatioF());
     DevicePixels device(painter, devicePixelRatioF());
     const GameState& s = game_.state();
+    // Neighbours share their edge line, at every scale: a cell is one pitch and one line wide.
+    const int pitch = device.at(kPitch), size = pitch + device.line();
+    // Where the widget ends half a device pixel beyond the last cell, the window shows.
+    const int end = pitch * (kBoardSide - 1) + size;
+    device.fillInDevicePixels(QRect(end, 0, size, end + size), Qt::white);
+    device.fillInDevicePixels(QRect(0, end, end + size, size), Qt::white);
     for (int i = 0; i < kCellCount; ++i) {
-        const QRect r = cellRect(i);
-        if (!r.intersects(event->rect())) continue;
-        device.box(r, toQColor(s.picCell[i].backColor), kGridLine);
+        if (!cellRect(i).intersects(event->rect())) continue;
+        const QRect cell(pitch * columnOf(i), pitch * rowOf(i), size, size);
+        device.boxInDevicePixels(cell, toQColor(s.picCell[i].backColor), kGridLine);
         if (s.picCell[i].picture == Picture::Cherry)
-            device.picture(r.topLeft() + QPoint(2, 2), pictures_.cherry());
+            device.pictureInDevicePixels(cell.topLeft() + QPoint(device.at(2), device.at(2)),
+                                         pictures_.cherry());
     }
 }
 

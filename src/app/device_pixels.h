@@ -36,18 +36,26 @@ class DevicePixels {
     }
 
     void fill(const QRectF& r, const QColor& colour) { p_.fillRect(map(r), colour); }
+    void fillInDevicePixels(const QRect& d, const QColor& colour) { p_.fillRect(d, colour); }
+
+    // An edge line: one window pixel, as a whole number of device pixels.
+    int line() const { return std::max(1, int(ratio_)); }
 
     // A filled square with a one-pixel edge inside it, as the board and preview cells are drawn.
     void box(const QRectF& r, const QColor& fill, const QColor& edge) {
-        const QRect d = map(r);
-        const int w = std::max(1, int(ratio_));
+        boxInDevicePixels(map(r), fill, edge);
+    }
+    void boxInDevicePixels(const QRect& d, const QColor& fill, const QColor& edge) {
         p_.fillRect(d, edge);
-        p_.fillRect(d.adjusted(w, w, -w, -w), fill);
+        p_.fillRect(d.adjusted(line(), line(), -line(), -line()), fill);
     }
 
     // A picture drawn for this ratio, one image pixel to one device pixel.
     void picture(QPoint topLeft, const QPixmap& pixmap) {
-        p_.drawPixmap(QRect(QPoint(at(topLeft.x()), at(topLeft.y())), pixmap.size()), pixmap);
+        pictureInDevicePixels(QPoint(at(topLeft.x()), at(topLeft.y())), pixmap);
+    }
+    void pictureInDevicePixels(QPoint topLeft, const QPixmap& pixmap) {
+        p_.drawPixmap(QRect(topLeft, pixmap.size()), pixmap);
     }
 
   private:
