@@ -149,6 +149,19 @@ void addNote(Stereo& out, const Note& n) {
     }
 }
 
+// Tanh saturation relative to the sound's own peak, which is pushed `drive` times past the knee:
+// the rare noise peaks are rounded off while the quieter body stays nearly straight.
+void softClip(Stereo& s, double drive) {
+    double peak = 0;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        peak = std::max({peak, std::abs(s.left[i]), std::abs(s.right[i])});
+    if (peak <= 0) return;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        s.left[i] = std::tanh(drive * s.left[i] / peak);
+        s.right[i] = std::tanh(drive * s.right[i] / peak);
+    }
+}
+
 double noteHz(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
 
 const std::vector<Partial> kBrass = {{1, 1.0}, {2, 0.8}, {3, 0.6},  {4, 0.45},
@@ -315,7 +328,9 @@ Stereo bomb() {
     return s;
 }
 
-// A burst of noise whose brightness collapses into a low rumble, with a thump underneath.
+// A burst of noise whose brightness collapses into a rolling rumble, with a thump underneath.
+// It plays at the players' half volume yet must be among the loudest events, so the rumble sits
+// where small speakers still carry it and its long body is saturated against the noise peaks.
 Stereo explosion() {
     Stereo s(1.01);
     Noise common(0xE4B1u);
@@ -325,30 +340,42 @@ Stereo explosion() {
     Biquad blastR;
     Biquad rumbleL;
     Biquad rumbleR;
-    rumbleL.lowpass(90, 1.0);
-    rumbleR.lowpass(95, 1.0);
+    rumbleL.bandpass(200, 0.7);
+    rumbleR.bandpass(212, 0.7);
     for (std::size_t i = 0; i < s.size(); ++i) {
         const double t = static_cast<double>(i) / kRate;
-        const double cutoff = 180.0 + 5000.0 * std::exp(-t / 0.09);
+        const double cutoff = 400.0 + 5000.0 * std::exp(-t / 0.09);
         blastL.lowpass(cutoff, 0.8);
         blastR.lowpass(cutoff * 1.05, 0.8);
         const double c = common.next();
         const double l = 0.7 * c + 0.3 * sideL.next();
         const double r = 0.7 * c + 0.3 * sideR.next();
-        const double attack = smoothRamp(t / 0.004);
-        const double blast = attack * std::exp(-t / 0.22);
-        const double rumble = attack * 3.0 * std::exp(-t / 0.35);
+        const double shape = smoothRamp(t / 0.004) * smoothRamp((1.01 - t) / 0.3);
+        const double blast = shape * 2.0 * std::exp(-t / 0.12);
+        const double rumble = shape * 20.0 * std::exp(-t / 0.8);
         s.left[i] += blast * blastL.process(l) + rumble * rumbleL.process(l);
         s.right[i] += blast * blastR.process(r) + rumble * rumbleR.process(r);
     }
     addNote(s, {.length = 0.8,
                 .freq = 70,
                 .partials = {{1, 1.0}},
-                .gain = 0.6,
+                .gain = 0.3,
                 .attack = 0.003,
                 .release = 0.2,
                 .decay = 0.15,
                 .glide = 0.45});
+    softClip(s, 2.5);
+    // Saturation sprays faint hiss over the whole band; take it away again as the blast darkens.
+    Biquad toneL;
+    Biquad toneR;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const double t = static_cast<double>(i) / kRate;
+        const double cutoff = 1500.0 + 6000.0 * std::exp(-t / 0.09);
+        toneL.lowpass(cutoff, 0.7);
+        toneR.lowpass(cutoff, 0.7);
+        s.left[i] = toneL.process(s.left[i]);
+        s.right[i] = toneR.process(s.right[i]);
+    }
     return s;
 }
 
@@ -452,16 +479,20 @@ bool writeWave(const std::filesystem::path& path, const Stereo& s) {
     return static_cast<bool>(file);
 }
 
+// Levels as the game plays them, the players at half volume: every recording within 3 LU of
+// the others, the explosion and both game-over calls at the top (about -16 LUFS) and the
+// frequent placing click at the bottom. A recording's loudness follows from its shape, so its
+// level is set as the peak it is scaled to. README.md has the measurements.
 struct Recording {
     const char* name;
     Stereo (*make)();
-    double peakDb;  // the frequent place click sits lower than the events
+    double peakDb;
 };
 
 const Recording kRecordings[] = {
-    {"THEPLACE", place, -7.0},         {"THESCORE", score, -4.0},     {"THEQUAZZLE", quazzle, -4.0},
-    {"THEOVER", over, -4.0},           {"THECHERRY", cherry, -5.0},   {"THEBOMB", bomb, -5.0},
-    {"THEEXPLOSION", explosion, -3.5}, {"THELEVELUP", levelup, -4.0},
+    {"THEPLACE", place, -4.6},         {"THESCORE", score, -9.7},     {"THEQUAZZLE", quazzle, -9.0},
+    {"THEOVER", over, -1.8},           {"THECHERRY", cherry, -4.4},   {"THEBOMB", bomb, -6.7},
+    {"THEEXPLOSION", explosion, -2.4}, {"THELEVELUP", levelup, -2.4},
 };
 
 }  // namespace

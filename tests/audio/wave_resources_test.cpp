@@ -28,6 +28,14 @@ int sampleAt(const QByteArray& pcm, qsizetype index) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | hi << 8));
 }
 
+int peakBetween(const QByteArray& pcm, qsizetype from, qsizetype to) {
+    int peak = 0;
+    for (qsizetype i = from; i < to; ++i) peak = std::max(peak, std::abs(sampleAt(pcm, i)));
+    return peak;
+}
+
+int dbfsToSample(double dbfs) { return static_cast<int>(32767 * std::pow(10.0, dbfs / 20.0)); }
+
 TEST(EmbeddedRecordings, ArePleasantStereoCdQualityAtTheirLength) {
     for (const Recording& r : kRecordings) {
         SCOPED_TRACE(r.name);
@@ -42,17 +50,18 @@ TEST(EmbeddedRecordings, ArePleasantStereoCdQualityAtTheirLength) {
 
         const qsizetype samples = wave->samples.size() / 2;
         ASSERT_GE(samples, 4);
-        int peak = 0;
-        for (qsizetype i = 0; i < samples; ++i) {
-            peak = std::max(peak, std::abs(sampleAt(wave->samples, i)));
-        }
-        // Audible, but with headroom: about -3 dBFS at most.
+        const int peak = peakBetween(wave->samples, 0, samples);
+        // Audible, but with headroom: -1 dBFS at most.
         EXPECT_GT(peak, 32768 / 20);
-        EXPECT_LT(peak, 32768 * 3 / 4);
+        EXPECT_LE(peak, dbfsToSample(-1.0));
         // Fades at both ends: no click when playback starts or is cut off at the end.
         for (qsizetype i : {qsizetype{0}, qsizetype{1}, samples - 2, samples - 1}) {
             EXPECT_LE(std::abs(sampleAt(wave->samples, i)), peak / 100) << "sample " << i;
         }
+        // Near silence over the first half millisecond and the last two.
+        const qsizetype perMs = wave->channels * wave->sampleRate / 1000;
+        EXPECT_LE(peakBetween(wave->samples, 0, perMs / 2), dbfsToSample(-36.0));
+        EXPECT_LE(peakBetween(wave->samples, samples - 2 * perMs, samples), dbfsToSample(-36.0));
     }
 }
 
