@@ -16,7 +16,8 @@ struct Target {
     Says says;
 };
 
-// The cells are told apart; the start button is Qt's own and tells its showing and hiding itself.
+// Cells are told one by one (tellCells); the start button is Qt's own and tells its own showing
+// and hiding.
 constexpr std::array<Target, 6> kTargets = {{
     {Region::Preview, controls::kPreview, Says::Name},
     {Region::Levels, controls::kLevel, Says::Name},
