@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "accessibility/control_names.h"
+#include "accessibility/install.h"
 #include "artwork.h"
 #include "board/colours.h"
 #include "device_pixels.h"
@@ -30,7 +32,11 @@ const QColor kHourglassRed = toQColor(0x0000FF);
 }  // namespace
 
 Form1::Form1(std::uint32_t seed)
-    : scoreFont_(verdana(24)), smallFont_(verdana(8.25)), platform_(*this), game_(platform_, seed) {
+    : scoreFont_(verdana(24)),
+      smallFont_(verdana(8.25)),
+      platform_(*this),
+      game_(platform_, seed),
+      announcer_(*this) {
     platform_.attach(game_);
     setWindowTitle("Quazzle");
     setWindowIcon(art::windowIcon());
@@ -43,6 +49,8 @@ Form1::Form1(std::uint32_t seed)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     buildControls();
+    nameControls();
+    accessibility::install();
 }
 
 void Form1::buildControls() {
@@ -73,7 +81,20 @@ void Form1::buildControls() {
     connect(command1_, &QPushButton::clicked, this, [this] { game_.startPressed(); });
 }
 
+// Assistive technology finds the painted controls by these names.
+void Form1::nameControls() {
+    board_->setObjectName(controls::kBoard);
+    hourglass_->setObjectName(controls::kHourglass);
+    preview_->setObjectName(controls::kPreview);
+    xpBar_->setObjectName(controls::kExperience);
+    instructions_->setObjectName(controls::kInstructions);
+    for (int k = 0; k < kBombSlots; ++k) bombs_[k]->setObjectName(controls::kBombs[k]);
+    score_->setObjectName(controls::kScore);
+    command1_->setObjectName(controls::kStartButton);
+}
+
 void Form1::refresh(Region region, int index) {
+    announcer_.changed(region, index);
     switch (region) {
         case Region::Cell:
             board_->refreshCell(index);

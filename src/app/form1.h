@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "accessibility/announcer.h"
 #include "board_widget.h"
 #include "flow/game.h"
 #include "panel.h"
@@ -39,6 +40,7 @@ class Form1 : public QWidget, public WindowHooks {
 
   private:
     void buildControls();
+    void nameControls();
     void paintHourglass(QPainter& p) const;
     void paintPreview(QPainter& p) const;
     void paintXpBar(QPainter& p) const;
@@ -56,6 +58,7 @@ class Form1 : public QWidget, public WindowHooks {
     mutable QFont fittedFont_;
     QtPlatform platform_;
     Game game_;
+    accessibility::Announcer announcer_;
     BoardWidget* board_ = nullptr;
     Panel* hourglass_ = nullptr;
     Panel* preview_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 
 namespace quazzle {
 
@@ -11,6 +12,9 @@ PlayAgainBox::PlayAgainBox(QWidget* parent) : QMessageBox(parent) {
     setIcon(QMessageBox::NoIcon);
     setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     setDefaultButton(QMessageBox::Yes);
+    setAccessibleDescription(text());
+    button(QMessageBox::Yes)->setAccessibleName("Yes");
+    button(QMessageBox::No)->setAccessibleName("No");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <array>
+
+namespace quazzle::controls {
+
+// Object names of the window's controls, by which assistive technology's view finds them.
+inline constexpr char kBoard[] = "board";
+inline constexpr char kHourglass[] = "hourglass";
+inline constexpr char kPreview[] = "preview";
+inline constexpr char kExperience[] = "experience";
+inline constexpr char kInstructions[] = "instructions";
+inline constexpr std::array<const char*, 3> kBombs = {"bomb1", "bomb2", "bomb3"};
+inline constexpr char kScore[] = "score";
+inline constexpr char kStartButton[] = "startButton";
+// The level labels are painted inside the preview box; this names what stands for them.
+inline constexpr char kLevel[] = "level";
+
+}  // namespace quazzle::controls

@@ -1,0 +1,12 @@
+#include "accessibility/game_of.h"
+
+#include "form1.h"
+
+namespace quazzle::accessibility {
+
+const GameState* gameOf(QWidget* widget) {
+    auto* form = widget ? dynamic_cast<Form1*>(widget->window()) : nullptr;
+    return form ? &form->game().state() : nullptr;
+}
+
+}  // namespace quazzle::accessibility

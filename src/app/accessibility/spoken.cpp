@@ -1,0 +1,106 @@
+#include "accessibility/spoken.h"
+
+#include <QColor>
+#include <algorithm>
+#include <string_view>
+
+#include "board/pieces.h"
+
+namespace quazzle::spoken {
+
+namespace {
+struct Word {
+    Colour colour;
+    const char* word;
+};
+
+// Every colour a cell or a piece can show; the palette in its own order.
+constexpr std::array<Word, 10> kColourWords = {{
+    {colour::kEmpty, "empty"},
+    {colour::kHoverMark, "marked"},
+    {colour::kPalette[0], "red"},
+    {colour::kPalette[1], "teal"},
+    {colour::kPalette[2], "amber"},
+    {colour::kPalette[3], "green"},
+    {colour::kPalette[4], "blue"},
+    {colour::kPalette[5], "purple"},
+    {colour::kClearFlash, "clearing"},
+    {colour::kBombFlash, "blasted"},
+}};
+
+struct KindWords {
+    std::string_view kind;
+    const char* words;
+};
+
+// The L shapes are named by where their corner cell sits.
+constexpr std::array<KindWords, kKindCount> kKindWords = {{
+    {"L-R", "L, corner top-left"},
+    {"L-L", "L, corner bottom-left"},
+    {"L-RB", "L, corner top-right"},
+    {"L-LB", "L, corner bottom-right"},
+    {"SQUARE", "square"},
+    {"H-D", "pair, horizontal"},
+    {"V-D", "pair, vertical"},
+    {"DOT", "single cell"},
+    {"H-B", "bar of four, horizontal"},
+    {"V-B", "bar of four, vertical"},
+    {"H-P", "bar of five, horizontal"},
+    {"V-P", "bar of five, vertical"},
+    {"THREExTHREE", "block of three by three"},
+}};
+
+QString colourWord(Colour c) {
+    const auto it = std::ranges::find(kColourWords, c, &Word::colour);
+    if (it != kColourWords.end()) return QString::fromLatin1(it->word);
+    return QColor(colour::red(c), colour::green(c), colour::blue(c)).name();
+}
+
+QString kindWords(std::string_view kind) {
+    const auto it = std::ranges::find(kKindWords, kind, &KindWords::kind);
+    return it != kKindWords.end() ? QString::fromLatin1(it->words) : QStringLiteral("none");
+}
+}  // namespace
+
+QString cell(const Cell& cell) {
+    QString words = colourWord(cell.backColor);
+    if (cell.picture == Picture::Cherry) words += QStringLiteral(", cherry");
+    return words;
+}
+
+QString piece(const GameState& state) {
+    QString words = QStringLiteral("Piece: ") + kindWords(state.thePiece);
+    if (const auto colour = colourFromText(state.Tag)) words += ", " + colourWord(*colour);
+    return words;
+}
+
+QString score(const GameState& state) {
+    return QStringLiteral("Score %1, best %2").arg(state.Score).arg(state.TopScore);
+}
+
+QString level(const GameState& state) {
+    return QStringLiteral("Level ") + QString::fromStdString(state.lblMyLevel[0]);
+}
+
+QString bombs(const GameState& state) {
+    const auto held = std::ranges::count(state.bombSolid, true);
+    return QStringLiteral("Bombs %1 of %2").arg(held).arg(kBombSlots);
+}
+
+QString instructions() {
+    return QStringLiteral(
+        "How to play: left click to place a block on the board. The space bar explodes a bomb. "
+        "Fill rows and columns with single colours. Lines with cherries give extra points.");
+}
+
+int experience(const GameState& state) { return std::clamp(state.theXP, 0, kLinesPerLevel); }
+
+QString experienceText(const GameState& state) {
+    return QStringLiteral("%1 of %2").arg(experience(state)).arg(kLinesPerLevel);
+}
+
+int hourglassPercent(const GameState& state) {
+    return std::clamp(int(state.hourglassFill * 100 / layout::kHourglassFull), 0, 100);
+}
+
+}  // namespace quazzle::spoken

@@ -1,0 +1,32 @@
+#include "accessibility/spoken_item.h"
+
+#include <QWindow>
+
+#include "accessibility/game_of.h"
+
+namespace quazzle::accessibility {
+
+SpokenItem::SpokenItem(QWidget* host, Speech name) : host_(host), name_(name) {}
+
+QWindow* SpokenItem::window() const { return host_ ? host_->window()->windowHandle() : nullptr; }
+
+QAccessibleInterface* SpokenItem::parent() const {
+    return host_ ? QAccessible::queryAccessibleInterface(host_->window()) : nullptr;
+}
+
+QString SpokenItem::text(QAccessible::Text t) const {
+    const GameState* state = gameOf(host_.data());
+    return t == QAccessible::Name && state ? name_(*state) : QString();
+}
+
+QRect SpokenItem::rect() const {
+    return host_ ? QRect(host_->mapToGlobal(QPoint(0, 0)), host_->size()) : QRect();
+}
+
+QAccessible::State SpokenItem::state() const {
+    QAccessible::State s;
+    s.invisible = !host_ || !host_->isVisible();
+    return s;
+}
+
+}  // namespace quazzle::accessibility
