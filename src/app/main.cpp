@@ -3,11 +3,15 @@
 #include <QFont>
 #include <QTimer>
 
+#include "audio/quiet_sound_library.h"
 #include "form1.h"
 
 int main(int argc, char* argv[]) {
+    quazzle::quietSoundLibrary();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quazzle");
+    // Names the desktop entry, so docks and Wayland compositors show the game's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUAZZLE_APP_ID));
     // Where Verdana is missing, a sans of much the same metrics stands in.
     QFont::insertSubstitution("Verdana", "DejaVu Sans");
 
