@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quazzle developers
+# SPDX-License-Identifier: MIT
+
 # shellcheck shell=bash
 # Shared by the bench scripts (sourced, not run): build, a private X display, the game's process.
 # Settings from the environment:

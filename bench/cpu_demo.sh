@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quazzle developers
+# SPDX-License-Identifier: MIT
+
 # CPU of the game while the demo plays: user+system time from /proc/PID/stat over DURATION
 # seconds (default 60), the real program under Xvfb with sound on OpenAL's null device.
 # Target: under 3 % of one core.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quazzle developers
+# SPDX-License-Identifier: MIT
+
 # CPU of the game during a real game with no input while the hourglass runs: "Start Game" is
 # pressed with xdotool, then user+system time from /proc/PID/stat is read over DURATION seconds
 # (default 10), which ends before the hourglass (10.75 s) runs out. The "Game Over" prompt

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quazzle developers
+# SPDX-License-Identifier: MIT
+
 # Responsiveness: a real pointer move sent to the board at alternating cell centres, then the
 # board repainted at once (window_bench, offscreen; again on X under Xvfb), and the rules' own
 # cost of one pointer move on a full board (rules_bench). Median of REPS repetitions.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The rules' cost of what happens most: a pointer move over a busy board.
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quazzle developers
+# SPDX-License-Identifier: MIT
+
 # Simulation: one hour of the demo on the simulated platform (rules_bench), three runs.
 # Target: under 2 s.
 # shellcheck source=common.sh source-path=SCRIPTDIR

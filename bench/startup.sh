@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quazzle developers
+# SPDX-License-Identifier: MIT
+
 # Start-up, RUNS warm launches after one warm-up launch, medians reported:
 #  - launch to the window being mapped: xev on the root window reports the MapNotify as it happens
 #    (xdotool's --sync polls only every half second, too coarse here);

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Quazzle developers
+# SPDX-License-Identifier: MIT
+
 # Timing on the real Qt platform (window_bench, offscreen): the hourglass from a placement to the
 # start of the game-over sounds, and 100 consecutive 0.07 s pauses (what a demo sweep waits),
 # first on an idle machine, then with one core kept busy, then with both busy (beyond the target).

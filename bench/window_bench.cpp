@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The window on the real Qt platform: a pointer move to the repainted footprint, the hourglass
 // from a placement to the game-over sounds, and the waits of one demo sweep.
 #include <benchmark/benchmark.h>

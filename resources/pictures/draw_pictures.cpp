@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Writes the game's pictures as PNG files, to look at them outside the game.
 // Usage: draw_pictures [OUTDIR [RATIO]]   (the current directory, at 1 device pixel a pixel)
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Draws the desktop icons for the hicolor theme, each size drawn at that size rather than scaled.
 // Usage: make_icons OUTDIR NAME SIZE...
 // Writes OUTDIR/<SIZE>x<SIZE>/apps/NAME.png for every SIZE and OUTDIR/scalable/apps/NAME.svg.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Writes the game's eight recordings as 16-bit stereo 44.1 kHz WAVE files.
 // Everything is synthesised from fixed parameters and seeds, so every build produces the same
 // bytes.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Quazzle developers
+# SPDX-License-Identifier: MIT
+
 # Prints the loudness table of the recordings in WAVE_DIR as the game plays them.
 # Needs ffmpeg and sox.
 #

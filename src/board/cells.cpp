@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Cell colours, the palette draw and the board's input switch.
 #include <algorithm>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Dealing the piece in hand and painting it into the preview box.
 #include <string>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The end of a game: sounds, the sweep, then the prompt or the demo's restart.
 #include "flow/game.h"
 #include "flow/sounds.h"

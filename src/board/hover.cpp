@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The hover preview: the cells the piece in hand would cover turn black.
 #include <algorithm>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Finding complete one-colour lines, clearing them and paying for them.
 #include "board/lines.h"
 #include "flow/game.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Placing the piece in hand where the hover preview shows it.
 #include <algorithm>
 

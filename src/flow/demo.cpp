@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The game playing itself until the player starts.
 #include "flow/game.h"
 #include "flow/timings.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The hourglass: the time left to place the piece in hand.
 #include "flow/game.h"
 #include "flow/layout.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Where everything stands on the window, in twips (15 to a pixel at 100 % scale).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Wiping hover marks and switching the board's pointer on and off.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Where each kind of piece is previewed on the board, and where it cannot be.
 #include <gtest/gtest.h>
 

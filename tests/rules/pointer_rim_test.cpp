@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The rim of a cell, the demo's pointer, and the pictures the preview leaves alone.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Dealing the piece in hand and its picture in the preview box.
 #include <gtest/gtest.h>
 

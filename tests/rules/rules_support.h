@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Shared helpers for the rules tests. The catalogue below is written out by hand from the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Bombs: earned every 30 s up to three, spent by Space on a cluster in the middle of the board.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The cherry: put down 5 s into a game, paid 5 points when its line clears, then again later.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The demo: start-up, the sweep, its own game over, and the start button ending it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // A real game lost to the hourglass: the end sounds, the sweep, the prompt and its answers.
 #include <gtest/gtest.h>
 

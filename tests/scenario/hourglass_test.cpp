@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The hourglass: 7 twips a tick, a tick every 1/64 s, full at 4815 twips.
 #include <gtest/gtest.h>
 

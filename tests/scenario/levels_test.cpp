@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Experience from cleared lines, and the level rising in the middle of play.
 #include <gtest/gtest.h>
 

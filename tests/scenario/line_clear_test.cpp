@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Finding complete one-colour lines after a placement, clearing them and paying for them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Placing the piece in hand: hover, click, reward and the line check that follows every click.
 #include <gtest/gtest.h>
 

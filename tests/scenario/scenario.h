@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Shared set-up for whole-game scenarios on the simulated platform.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Hours of demo and real play under random input, with the game checked after every event.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // What a screen reader sees of the window, read through Qt's own accessibility API, and what
 // it is told as the game changes.
 #include <QAccessible>

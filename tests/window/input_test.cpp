@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Pointer and keys through real events on the offscreen window.
 #include <QKeyEvent>
 #include <QMessageBox>

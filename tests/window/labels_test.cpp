@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Long scores and high levels, read back from a grab: nothing clipped, nothing covered.
 #include <QPainter>
 #include <climits>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The window as the player first sees it, read back from a grab.
 #include "artwork.h"
 #include "window_fixture.h"

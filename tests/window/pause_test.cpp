@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // Waiting on the real event loop: events run inside, nothing spins, nesting unwinds in order.
 #include <QElapsedTimer>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
 // The window at the screen's own scale (run again under QT_SCALE_FACTOR): pictures drawn for
 // it pixel for pixel, cell edges and the hourglass on whole device pixels.
 #include <set>
