@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <array>
 
+#include "accessibility/leaf_accessible.h"
 #include "board/board.h"
 
 namespace quazzle {
@@ -61,21 +62,15 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
 };
 
 // One board cell: it has no widget of its own.
-class CellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class CellAccessible : public LeafAccessible, public QAccessibleTableCellInterface {
   public:
     CellAccessible(BoardWidget* board, int index);
 
     // QAccessibleInterface
     bool isValid() const override { return !board_.isNull(); }
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
