@@ -43,7 +43,6 @@ Form1::Form1(std::uint32_t seed)
     platform_.attach(game_);
     setWindowTitle("Quazzle");
     setWindowIcon(art::windowIcon());
-    pictures_.drawFor(devicePixelRatioF());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
