@@ -12,7 +12,7 @@
 int main(int argc, char* argv[]) {
     quazzle::quietSoundLibrary();
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Quazzle");
+    QApplication::setApplicationName(QStringLiteral(QUAZZLE_APP_NAME));
     // Names the desktop entry, so docks and Wayland compositors show the game's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUAZZLE_APP_ID));
     // Where Verdana is missing, a sans of much the same metrics stands in.
