@@ -14,6 +14,7 @@
 #include "artwork.h"
 #include "board/colours.h"
 #include "device_pixels.h"
+#include "hourglass_wake.h"
 #include "pixels.h"
 #include "qt_colour.h"
 
@@ -57,8 +58,10 @@ Form1::Form1(std::uint32_t seed)
 
 void Form1::buildControls() {
     board_ = new BoardWidget(this, game_, pictures_);
-    hourglass_ = new Panel(this, pxRect(layout::kHourglass),
-                           [this](QPainter& p, const QRect&) { paintHourglass(p); });
+    hourglass_ = new Panel(this, pxRect(layout::kHourglass), [this](QPainter& p, const QRect&) {
+        paintHourglass(p);
+        platform_.hourglassDrawnAt(devicePixelRatioF());
+    });
     preview_ = new Panel(this, pxRect(layout::kPreviewBox),
                          [this](QPainter& p, const QRect&) { paintPreview(p); });
     xpBar_ = new Panel(this, pxRect(layout::kXpBar),
@@ -105,13 +108,9 @@ void Form1::refresh(Region region, int index) {
         case Region::Levels:
             preview_->update();
             break;
-        case Region::Hourglass: {
-            // The fill moves by less than a pixel a tick; repaint only when it shows.
-            const int fill = devicePixel(hourglassFill(), devicePixelRatioF());
-            if (fill != shownFill_) hourglass_->update();
-            shownFill_ = fill;
+        case Region::Hourglass:
+            refreshHourglass();
             break;
-        }
         case Region::XpBar:
             xpBar_->update();
             break;
@@ -168,6 +167,23 @@ QRect Form1::scoreRect() const {
 void Form1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(event->rect(), Qt::white);
+}
+
+// Only the rows between the old and the new end of the bar, and only when a device pixel changes.
+void Form1::refreshHourglass() {
+    const double fill = game_.state().hourglassFill;
+    const qreal ratio = devicePixelRatioF();
+    const int now = hourglassBar(fill, ratio);
+    const int before = shownFill_ < 0 ? -1 : hourglassBar(shownFill_, ratio);
+    shownFill_ = fill;
+    if (now == before) return;
+    if (before < 0) {
+        hourglass_->update();
+        return;
+    }
+    const int top = int(std::floor(std::min(now, before) / ratio));
+    const int bottom = int(std::ceil(std::max(now, before) / ratio));
+    hourglass_->update(0, top, hourglass_->width(), bottom - top);
 }
 
 // The fill in window pixels, exact: the bar shows it to the nearest device pixel.

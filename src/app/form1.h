@@ -34,6 +34,7 @@ class Form1 : public QWidget, public WindowHooks {
     void showWindow() override;
     double scoreTextWidth(const std::string& text) const override;
     QWidget* dialogParent() override { return this; }
+    qreal pixelRatio() const override { return devicePixelRatioF(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +45,7 @@ class Form1 : public QWidget, public WindowHooks {
   private:
     void buildControls();
     void nameControls();
+    void refreshHourglass();
     void paintHourglass(QPainter& p) const;
     void paintPreview(QPainter& p) const;
     void paintXpBar(QPainter& p) const;
@@ -70,7 +72,7 @@ class Form1 : public QWidget, public WindowHooks {
     Panel* score_ = nullptr;
     std::array<Panel*, kBombSlots> bombs_{};
     QPushButton* command1_ = nullptr;
-    int shownFill_ = -1;
+    double shownFill_ = -1;  // the fill the hourglass was last asked to show
 };
 
 }  // namespace quazzle

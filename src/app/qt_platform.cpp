@@ -3,6 +3,7 @@
 
 #include "qt_platform.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -12,22 +13,74 @@
 #include "audio/sound_system.h"
 #include "audio/wave_resources.h"
 #include "flow/game.h"
+#include "hourglass_wake.h"
 #include "play_again_box.h"
 
 Q_LOGGING_CATEGORY(quazzleTrace, "quazzle.trace", QtWarningMsg)
 
 namespace quazzle {
 
+// A screen reader that starts listening hears the hourglass's percent, so its wakes change.
+class QtPlatform::ListenerWatch : public QAccessible::ActivationObserver {
+  public:
+    explicit ListenerWatch(GridTimer& hourglass) : hourglass_(hourglass) {
+        QAccessible::installActivationObserver(this);
+    }
+    ~ListenerWatch() override { QAccessible::removeActivationObserver(this); }
+    ListenerWatch(const ListenerWatch&) = delete;
+    ListenerWatch& operator=(const ListenerWatch&) = delete;
+    void accessibilityActiveChanged(bool) override { hourglass_.replan(); }
+
+  private:
+    GridTimer& hourglass_;
+};
+
 QtPlatform::QtPlatform(WindowHooks& window)
     : window_(window), sound_(std::make_unique<SoundSystem>()) {
     clock_.start();
     for (int t = 0; t < kTimerCount; ++t)
         timers_[t] = std::make_unique<GridTimer>(clock_, [this, t] {
-            if (game_) game_->timerTicked(static_cast<TimerId>(t));
+            if (!game_) return;
+            // Another timer's ticks that fell due earlier come first.
+            if (t != 0) settle();
+            game_->timerTicked(static_cast<TimerId>(t));
         });
+    GridTimer& hourglass = *timers_[static_cast<int>(TimerId::Timer1)];
+    // The hourglass wakes only when a tick shows, or ends the game.
+    hourglass.setPlanner([this] { return hourglassTicksAhead(); });
+    listenerWatch_ = std::make_unique<ListenerWatch>(hourglass);
 }
 
 QtPlatform::~QtPlatform() = default;
+
+qint64 QtPlatform::hourglassTicksAhead() {
+    if (!game_) return 1;
+    plannedRatio_ = window_.pixelRatio();
+    return ticksUntilSeen(game_->state().hourglassFill, plannedRatio_, QAccessible::isActive(),
+                          game_->gameOverRunning());
+}
+
+void QtPlatform::hourglassDrawnAt(qreal ratio) {
+    if (ratio != plannedRatio_) timers_[static_cast<int>(TimerId::Timer1)]->replan();
+}
+
+void QtPlatform::changed(Region region, int index) {
+    window_.refresh(region, index);
+    // A fill set afresh (a placement, a new game) moves the next tick that shows.
+    if (region == Region::Hourglass) timers_[static_cast<int>(TimerId::Timer1)]->replan();
+}
+
+void QtPlatform::settle() {
+    if (ending_) return;
+    // Every timer's due ticks, earliest first, so they run in the order they fell due.
+    for (;;) {
+        GridTimer* first = nullptr;
+        for (auto& timer : timers_)
+            if (!first || timer->nextDueNs() < first->nextDueNs()) first = timer.get();
+        if (!first || !first->runOneDue()) break;
+    }
+    for (auto& timer : timers_) timer->replan();
+}
 
 void QtPlatform::pause(double seconds) {
     if (seconds <= 0 || ending_) return;
@@ -40,9 +93,13 @@ void QtPlatform::pause(double seconds) {
                            &QEventLoop::quit);
         if (loop.exec() != 0) break;  // the application is quitting
     }
+    settle();
 }
 
-void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
+void QtPlatform::processEvents() {
+    QCoreApplication::processEvents();
+    settle();
+}
 
 void QtPlatform::armTimer(TimerId id, int intervalMs, bool enabled) {
     timers_[static_cast<int>(id)]->arm(intervalMs, enabled);
