@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "accessibility/control_names.h"
 #include "accessibility/install.h"
@@ -43,7 +44,6 @@ Form1::Form1(std::uint32_t seed)
       announcer_(*this) {
     platform_.attach(game_);
     setWindowTitle("Quazzle");
-    setWindowIcon(art::windowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
@@ -167,6 +167,16 @@ QRect Form1::scoreRect() const {
 void Form1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(event->rect(), Qt::white);
+    if (!firstFrameShown_) afterFirstFrame();
+}
+
+// What the first frame need not wait for.
+void Form1::afterFirstFrame() {
+    firstFrameShown_ = true;
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(art::windowIcon());
+        platform_.openSound();
+    });
 }
 
 // Only the rows between the old and the new end of the bar, and only when a device pixel changes.

@@ -44,6 +44,7 @@ class Form1 : public QWidget, public WindowHooks {
 
   private:
     void buildControls();
+    void afterFirstFrame();
     void nameControls();
     void refreshHourglass();
     void paintHourglass(QPainter& p) const;
@@ -72,7 +73,8 @@ class Form1 : public QWidget, public WindowHooks {
     Panel* score_ = nullptr;
     std::array<Panel*, kBombSlots> bombs_{};
     QPushButton* command1_ = nullptr;
-    double shownFill_ = -1;  // the fill the hourglass was last asked to show
+    double shownFill_ = -1;
+    bool firstFrameShown_ = false;  // the fill the hourglass was last asked to show
 };
 
 }  // namespace quazzle

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTimer>
+#include <algorithm>
+#include <utility>
 
 #include "audio/sound_system.h"
 #include "audio/wave_resources.h"
@@ -35,8 +37,7 @@ class QtPlatform::ListenerWatch : public QAccessible::ActivationObserver {
     GridTimer& hourglass_;
 };
 
-QtPlatform::QtPlatform(WindowHooks& window)
-    : window_(window), sound_(std::make_unique<SoundSystem>()) {
+QtPlatform::QtPlatform(WindowHooks& window) : window_(window) {
     clock_.start();
     for (int t = 0; t < kTimerCount; ++t)
         timers_[t] = std::make_unique<GridTimer>(clock_, [this, t] {
@@ -105,18 +106,47 @@ void QtPlatform::armTimer(TimerId id, int intervalMs, bool enabled) {
     timers_[static_cast<int>(id)]->arm(intervalMs, enabled);
 }
 
+// The sound device and its recordings wait until the window has been drawn, or until a sound
+// must really play.
+SoundSystem& QtPlatform::sound() {
+    if (sound_) return *sound_;
+    sound_ = std::make_unique<SoundSystem>();
+    for (int p = 0; p < kPlayerCount; ++p)
+        if (!boundSounds_[p].isEmpty()) sound_->bindPlayer(p, loadWaveResource(boundSounds_[p]));
+    return *sound_;
+}
+
+void QtPlatform::openSound() {
+    SoundSystem& system = sound();
+    for (int p = 0; p < kPlayerCount; ++p)
+        if (std::exchange(pendingPlays_[p], false)) system.playPlayer(p);
+}
+
 void QtPlatform::playEffect(std::string_view soundName) {
-    sound_->playEffect(loadWaveResource(QString::fromUtf8(soundName.data(), soundName.size())));
+    sound().playEffect(loadWaveResource(QString::fromUtf8(soundName.data(), soundName.size())));
 }
 
 void QtPlatform::bindPlayer(Player player, const std::string& locator) {
-    const QString name = waveNameFromLocator(QString::fromStdString(locator));
-    sound_->bindPlayer(static_cast<int>(player), loadWaveResource(name));
+    const int p = static_cast<int>(player);
+    boundSounds_[p] = waveNameFromLocator(QString::fromStdString(locator));
+    if (sound_) sound_->bindPlayer(p, loadWaveResource(boundSounds_[p]));
 }
 
-void QtPlatform::playPlayer(Player player) { sound_->playPlayer(static_cast<int>(player)); }
+void QtPlatform::playPlayer(Player player) {
+    const int p = static_cast<int>(player);
+    if (sound_) return sound_->playPlayer(p);
+    // Start-up's play-and-stop at once is silence; a play that is not stopped at once sounds.
+    pendingPlays_[p] = true;
+    QTimer::singleShot(0, &pendingCheck_, [this] {
+        if (std::ranges::any_of(pendingPlays_, [](bool pending) { return pending; })) openSound();
+    });
+}
 
-void QtPlatform::stopPlayer(Player player) { sound_->stopPlayer(static_cast<int>(player)); }
+void QtPlatform::stopPlayer(Player player) {
+    const int p = static_cast<int>(player);
+    pendingPlays_[p] = false;
+    if (sound_) sound_->stopPlayer(p);
+}
 
 std::string QtPlatform::exeName() const {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
+#include <QString>
 #include <QtGlobal>
 #include <array>
 #include <functional>
@@ -57,11 +59,15 @@ class QtPlatform : public Platform {
     void trace(std::string_view text) override;
     void changed(Region region, int index) override;
 
+    // The window has shown its first frame: the sound device can open now.
+    void openSound();
+
     // The window drew the hourglass at this ratio; a new ratio may show the fill sooner.
     void hourglassDrawnAt(qreal ratio);
 
   private:
     class ListenerWatch;
+    SoundSystem& sound();
     qint64 hourglassTicksAhead();
 
     WindowHooks& window_;
@@ -69,7 +75,10 @@ class QtPlatform : public Platform {
     bool ending_ = false;
     QElapsedTimer clock_;
     std::array<std::unique_ptr<GridTimer>, kTimerCount> timers_;
-    std::unique_ptr<SoundSystem> sound_;
+    std::unique_ptr<SoundSystem> sound_;  // opened after the first frame
+    std::array<QString, kPlayerCount> boundSounds_;
+    std::array<bool, kPlayerCount> pendingPlays_{};
+    QObject pendingCheck_;
     std::unique_ptr<ListenerWatch> listenerWatch_;
     qreal plannedRatio_ = 0;
 };
