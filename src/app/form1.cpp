@@ -15,7 +15,6 @@
 #include "artwork.h"
 #include "board/colours.h"
 #include "device_pixels.h"
-#include "hourglass_wake.h"
 #include "pixels.h"
 #include "qt_colour.h"
 
@@ -105,18 +104,25 @@ void Form1::refresh(Region region, int index) {
             board_->refreshCell(index);
             break;
         case Region::Preview:
+            updateArea(preview_, shown_.previewSlots(game_.state()));
+            break;
         case Region::Levels:
-            preview_->update();
+            for (int k = 0; k < kLevelLabels; ++k)
+                updateArea(preview_, levelLabelBox(k).toAlignedRect());
             break;
         case Region::Hourglass:
-            refreshHourglass();
+            updateArea(hourglass_, shown_.hourglass(game_.state().hourglassFill,
+                                                    devicePixelRatioF(), hourglass_->size()));
             break;
         case Region::XpBar:
-            xpBar_->update();
+            updateArea(xpBar_, shown_.xpBar(game_.state(), xpBar_->size()));
             break;
-        case Region::Bombs:
-            for (Panel* bomb : bombs_) bomb->update();
+        case Region::Bombs: {
+            const auto changed = shown_.bombSlots(game_.state());
+            for (int k = 0; k < kBombSlots; ++k)
+                if (changed[k]) bombs_[k]->update();
             break;
+        }
         case Region::StartButton:
             command1_->setVisible(game_.state().startButtonVisible);
             break;
@@ -179,21 +185,19 @@ void Form1::afterFirstFrame() {
     });
 }
 
-// Only the rows between the old and the new end of the bar, and only when a device pixel changes.
-void Form1::refreshHourglass() {
-    const double fill = game_.state().hourglassFill;
+// Only what looks different, widened to whole device pixels.
+void Form1::updateArea(QWidget* control, const QRegion& area) {
     const qreal ratio = devicePixelRatioF();
-    const int now = hourglassBar(fill, ratio);
-    const int before = shownFill_ < 0 ? -1 : hourglassBar(shownFill_, ratio);
-    shownFill_ = fill;
-    if (now == before) return;
-    if (before < 0) {
-        hourglass_->update();
-        return;
-    }
-    const int top = int(std::floor(std::min(now, before) / ratio));
-    const int bottom = int(std::ceil(std::max(now, before) / ratio));
-    hourglass_->update(0, top, hourglass_->width(), bottom - top);
+    for (const QRect& r : area) control->update(coverDevicePixels(r, ratio));
+}
+
+// A level label's box in the preview: one on the right keeps its one-digit place and grows
+// leftwards, inside the box.
+QRectF Form1::levelLabelBox(int k) const {
+    const qreal digit = QFontMetricsF(smallFont_).horizontalAdvance(QLatin1Char('0'));
+    const QSizeF room(px(layout::kLevelLabelWidth), px(layout::kLevelLabelHeight));
+    const QPointF at(px(layout::kLevelLabelLefts[k]), px(layout::kLevelLabelTops[k]));
+    return {layout::kLevelLabelGrowsLeft[k] ? at - QPointF(room.width() - digit, 0) : at, room};
 }
 
 // The fill in window pixels, exact: the bar shows it to the nearest device pixel.
@@ -214,27 +218,17 @@ void Form1::paintPreview(QPainter& p) const {
     {
         DevicePixels device(p, devicePixelRatioF());
         device.fill(QRect(QPoint(0, 0), preview_->size()), kPreviewBack);
-        const int size = px(layout::kPreviewCellSize);
-        for (int slot = 0; slot < kPreviewSlots; ++slot) {
-            const GridPosition at = previewPosition(slot);
-            if (!at.exists()) continue;
-            const QRect r(px(layout::kPreviewColumnLefts[at.column]),
-                          px(layout::kPreviewRowTops[at.row]), size, size);
-            device.box(r, toQColor(s.previewCell[slot]), kPreviewEdge);
-        }
+        for (int slot = 0; slot < kPreviewSlots; ++slot)
+            if (hasPreviewCell(slot))
+                device.box(Shown::previewSlot(slot), toQColor(s.previewCell[slot]), kPreviewEdge);
     }
     p.setFont(smallFont_);
     p.setPen(Qt::black);
-    // A label on the right keeps its one-digit place and grows leftwards, inside the box.
-    const qreal digit = QFontMetricsF(smallFont_).horizontalAdvance(QLatin1Char('0'));
-    const QSizeF room(px(layout::kLevelLabelWidth), px(layout::kLevelLabelHeight));
-    for (int k = 0; k < kLevelLabels; ++k) {
-        const QPointF at(px(layout::kLevelLabelLefts[k]), px(layout::kLevelLabelTops[k]));
-        const bool leftwards = layout::kLevelLabelGrowsLeft[k];
-        const QRectF box(leftwards ? at - QPointF(room.width() - digit, 0) : at, room);
-        p.drawText(box, (leftwards ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
-                   QString::fromStdString(s.lblMyLevel[k]));
-    }
+    for (int k = 0; k < kLevelLabels; ++k)
+        p.drawText(
+            levelLabelBox(k),
+            (layout::kLevelLabelGrowsLeft[k] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
+            QString::fromStdString(s.lblMyLevel[k]));
 }
 
 void Form1::paintXpBar(QPainter& p) const {

@@ -14,6 +14,7 @@
 #include "panel.h"
 #include "pictures.h"
 #include "qt_platform.h"
+#include "shown.h"
 
 class QPushButton;
 
@@ -46,7 +47,8 @@ class Form1 : public QWidget, public WindowHooks {
     void buildControls();
     void afterFirstFrame();
     void nameControls();
-    void refreshHourglass();
+    void updateArea(QWidget* control, const QRegion& area);
+    QRectF levelLabelBox(int k) const;
     void paintHourglass(QPainter& p) const;
     void paintPreview(QPainter& p) const;
     void paintXpBar(QPainter& p) const;
@@ -73,8 +75,8 @@ class Form1 : public QWidget, public WindowHooks {
     Panel* score_ = nullptr;
     std::array<Panel*, kBombSlots> bombs_{};
     QPushButton* command1_ = nullptr;
-    double shownFill_ = -1;
-    bool firstFrameShown_ = false;  // the fill the hourglass was last asked to show
+    Shown shown_;  // what the changing controls showed when last painted
+    bool firstFrameShown_ = false;
 };
 
 }  // namespace quazzle
