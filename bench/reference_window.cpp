@@ -5,9 +5,11 @@
 // Built three times: STRIP_HZ 0 only shows the window; 30 and 64 repaint a 9 x 1 pixel strip
 // that many times a second, moving down a row each time, as the hourglass's bar does.
 #include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 namespace {
 
@@ -21,14 +23,16 @@ class ReferenceWindow : public QWidget {
         setWindowTitle("Reference");
         setFixedSize(kWidth, kHeight);
         setAttribute(Qt::WA_OpaquePaintEvent);
-        if (STRIP_HZ == 0) return;
-        timer_.setTimerType(Qt::PreciseTimer);
-        timer_.setInterval(1000 / STRIP_HZ);
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            row_ = (row_ + 1) % kBar.height();
-            update(kBar.left(), kBar.top() + row_, kBar.width(), 1);
-        });
-        timer_.start();
+        constexpr int hz = STRIP_HZ;
+        if constexpr (hz > 0) {
+            timer_.setTimerType(Qt::PreciseTimer);
+            timer_.setInterval(1000 / std::max(hz, 1));
+            connect(&timer_, &QTimer::timeout, this, [this] {
+                row_ = (row_ + 1) % kBar.height();
+                update(kBar.left(), kBar.top() + row_, kBar.width(), 1);
+            });
+            timer_.start();
+        }
     }
 
   protected:
