@@ -10,7 +10,9 @@
 #    over DURATION seconds (default 8): the real game with no input from 0.7 s after "Start Game"
 #    (it ends at 10.75 s), and the demo from 1.5 s after the window shows; at QT_SCALE_FACTOR 1
 #    and 2; the references at 1 and (b) at 2;
-#  - PSS (/proc/PID/smaps_rollup) 5 s after launch, the demo playing, against (a);
+#  - PSS (/proc/PID/smaps_rollup) 5 s after launch, the demo playing, against (a), and the
+#    process's private memory (Private_Clean + Private_Dirty), which does not depend on how many
+#    other processes share the same libraries;
 #  - launch to window mapped (xev MapNotify on the root), median of LAUNCHES (default 9).
 # Then means, and ratios to the references. BEFORE_DIR names a second build tree of the game
 # (for example an older commit) measured alongside, as "before".
@@ -54,7 +56,7 @@ total_switches() {
 }
 
 # One measured run: program key, mode (idle, demo or game), scale. Appends
-# "key mode scale cpu_percent switches_per_s [pss_kb]" to RESULTS.
+# "key mode scale cpu_percent switches_per_s [pss_kb private_kb]" to RESULTS.
 measure() {
     local key=$1 mode=$2 scale=$3 launched win pss="" c0 c1 s0 s1 t0 t1 end
     SWITCHES=()
@@ -71,7 +73,8 @@ measure() {
     else
         # 5 s after launch for the memory figure, at scale 1; the run is measured after it.
         sleep_until "$launched" 5
-        [[ $scale == 1 ]] && pss=$(awk '/^Pss:/ { print $2 }' "/proc/$GAME_PID/smaps_rollup")
+        [[ $scale == 1 ]] && pss=$(awk '/^Pss:/ { p = $2 } /^Private_(Clean|Dirty):/ { u += $2 }
+                                        END { print p, u }' "/proc/$GAME_PID/smaps_rollup")
     fi
     c0=$(cpu_ticks "$GAME_PID")
     sample_switches "$GAME_PID"
@@ -146,12 +149,12 @@ for _ in $(seq "$LAUNCHES"); do
 done
 
 echo
-echo "each run: key mode scale cpu% switches/s [pss kB]"
+echo "each run: key mode scale cpu% switches/s [pss kB, private kB]"
 cat "$RESULTS"
 echo
 # Means per key, mode and scale; ratios against (b) at the same scale, PSS against (a).
 awk '{ k = $1 " " $2 " " $3; cpu[k] += $4; cs[k] += $5; n[k]++
-       if ($6 != "") { pss[$1] += $6; pn[$1]++ } }
+       if ($6 != "") { pss[$1] += $6; uss[$1] += $7; pn[$1]++ } }
      END {
        printf "%-16s %8s %10s %10s %10s\n", "run", "CPU %", "switch/s", "CPU/(b)", "sw/(b)"
        for (k in n) {
@@ -159,8 +162,9 @@ awk '{ k = $1 " " $2 " " $3; cpu[k] += $4; cs[k] += $5; n[k]++
          printf "%-16s %8.2f %10.1f %10.2f %10.2f\n", k, cpu[k] / n[k], cs[k] / n[k],
                 (cpu[b] > 0) ? (cpu[k] / n[k]) / (cpu[b] / n[b]) : 0, (cs[k] / n[k]) / (cs[b] / n[b])
        }
-       for (p in pn) printf "PSS 5 s after launch, %-6s %7.1f MB  (%.2fx of (a))\n", p,
-                            pss[p] / pn[p] / 1024, (pss[p] / pn[p]) / (pss["a"] / pn["a"])
+       for (p in pn) printf "PSS 5 s after launch, %-6s %7.1f MB (%.2fx of (a)), private %6.1f MB (%.2fx)\n",
+                            p, pss[p] / pn[p] / 1024, pss[p] / pss["a"] * pn["a"] / pn[p],
+                            uss[p] / pn[p] / 1024, uss[p] / uss["a"] * pn["a"] / pn[p]
      }' "$RESULTS" | sort
 a_mapped=$(tr ' ' '\n' <<<"${MAPPED[a]}" | grep . | median)
 for key in a "${GAMES[@]}"; do
