@@ -40,11 +40,11 @@ class QtPlatform::ListenerWatch : public QAccessible::ActivationObserver {
 QtPlatform::QtPlatform(WindowHooks& window) : window_(window) {
     clock_.start();
     for (int t = 0; t < kTimerCount; ++t)
-        timers_[t] = std::make_unique<GridTimer>(clock_, [this, t] {
+        timers_[t] = std::make_unique<GridTimer>(clock_, [this, id = static_cast<TimerId>(t)] {
             if (!game_) return;
-            // Another timer's ticks that fell due earlier come first.
-            if (t != 0) settle();
-            game_->timerTicked(static_cast<TimerId>(t));
+            // The hourglass's ticks that fell due earlier come first; it runs its own in order.
+            if (id != TimerId::Timer1) settle();
+            game_->timerTicked(id);
         });
     GridTimer& hourglass = *timers_[static_cast<int>(TimerId::Timer1)];
     // The hourglass wakes only when a tick shows, or ends the game.
