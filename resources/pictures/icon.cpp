@@ -37,7 +37,13 @@ QImage icon(int size) {
     QImage img = blankImage(QSize(size, size), 1.0);
     QPainter p(&img);
     beginPainter(p);
-    paintIcon(p, size);
+    // Painted in bands of a few rows: Qt blends a large translucent fill on pooled threads,
+    // which the game would then keep for nothing.
+    constexpr int kBandRows = 8;
+    for (int top = 0; top < size; top += kBandRows) {
+        p.setClipRect(0, top, size, kBandRows);
+        paintIcon(p, size);
+    }
     return img;
 }
 

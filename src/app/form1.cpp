@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include "accessibility/control_names.h"
 #include "accessibility/install.h"
@@ -44,7 +45,6 @@ Form1::Form1(std::uint32_t seed)
     accessibility::install();
     platform_.attach(game_);
     setWindowTitle("Quazzle");
-    setWindowIcon(art::windowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(px(layout::kClientWidth), px(layout::kClientHeight));
@@ -58,8 +58,10 @@ Form1::Form1(std::uint32_t seed)
 
 void Form1::buildControls() {
     board_ = new BoardWidget(this, game_, pictures_);
-    hourglass_ = new Panel(this, pxRect(layout::kHourglass),
-                           [this](QPainter& p, const QRect&) { paintHourglass(p); });
+    hourglass_ = new Panel(this, pxRect(layout::kHourglass), [this](QPainter& p, const QRect&) {
+        paintHourglass(p);
+        platform_.hourglassDrawnAt(devicePixelRatioF());
+    });
     preview_ = new Panel(this, pxRect(layout::kPreviewBox),
                          [this](QPainter& p, const QRect&) { paintPreview(p); });
     xpBar_ = new Panel(this, pxRect(layout::kXpBar),
@@ -103,22 +105,25 @@ void Form1::refresh(Region region, int index) {
             board_->refreshCell(index);
             break;
         case Region::Preview:
-        case Region::Levels:
-            preview_->update();
+            updateArea(preview_, shown_.previewSlots(game_.state()));
             break;
-        case Region::Hourglass: {
-            // The fill moves by less than a pixel a tick; repaint only when it shows.
-            const int fill = devicePixel(hourglassFill(), devicePixelRatioF());
-            if (fill != shownFill_) hourglass_->update();
-            shownFill_ = fill;
+        case Region::Levels:
+            for (int k = 0; k < kLevelLabels; ++k)
+                updateArea(preview_, levelLabelBox(k).toAlignedRect());
+            break;
+        case Region::Hourglass:
+            updateArea(hourglass_, shown_.hourglass(game_.state().hourglassFill,
+                                                    devicePixelRatioF(), hourglass_->size()));
+            break;
+        case Region::XpBar:
+            updateArea(xpBar_, shown_.xpBar(game_.state(), xpBar_->size()));
+            break;
+        case Region::Bombs: {
+            const auto changed = shown_.bombSlots(game_.state());
+            for (int k = 0; k < kBombSlots; ++k)
+                if (changed[k]) bombs_[k]->update();
             break;
         }
-        case Region::XpBar:
-            xpBar_->update();
-            break;
-        case Region::Bombs:
-            for (Panel* bomb : bombs_) bomb->update();
-            break;
         case Region::StartButton:
             command1_->setVisible(game_.state().startButtonVisible);
             break;
@@ -169,6 +174,31 @@ QRect Form1::scoreRect() const {
 void Form1::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.fillRect(event->rect(), Qt::white);
+    if (!firstFrameShown_) afterFirstFrame();
+}
+
+// What the first frame need not wait for.
+void Form1::afterFirstFrame() {
+    firstFrameShown_ = true;
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(art::windowIcon());
+        platform_.openSound();
+    });
+}
+
+// Only what looks different, widened to whole device pixels.
+void Form1::updateArea(QWidget* control, const QRegion& area) {
+    const qreal ratio = devicePixelRatioF();
+    for (const QRect& r : area) control->update(coverDevicePixels(r, ratio));
+}
+
+// A level label's box in the preview: one on the right keeps its one-digit place and grows
+// leftwards, inside the box.
+QRectF Form1::levelLabelBox(int k) const {
+    const qreal digit = QFontMetricsF(smallFont_).horizontalAdvance(QLatin1Char('0'));
+    const QSizeF room(px(layout::kLevelLabelWidth), px(layout::kLevelLabelHeight));
+    const QPointF at(px(layout::kLevelLabelLefts[k]), px(layout::kLevelLabelTops[k]));
+    return {layout::kLevelLabelGrowsLeft[k] ? at - QPointF(room.width() - digit, 0) : at, room};
 }
 
 // The fill in window pixels, exact: the bar shows it to the nearest device pixel.
@@ -189,27 +219,17 @@ void Form1::paintPreview(QPainter& p) const {
     {
         DevicePixels device(p, devicePixelRatioF());
         device.fill(QRect(QPoint(0, 0), preview_->size()), kPreviewBack);
-        const int size = px(layout::kPreviewCellSize);
-        for (int slot = 0; slot < kPreviewSlots; ++slot) {
-            const GridPosition at = previewPosition(slot);
-            if (!at.exists()) continue;
-            const QRect r(px(layout::kPreviewColumnLefts[at.column]),
-                          px(layout::kPreviewRowTops[at.row]), size, size);
-            device.box(r, toQColor(s.previewCell[slot]), kPreviewEdge);
-        }
+        for (int slot = 0; slot < kPreviewSlots; ++slot)
+            if (hasPreviewCell(slot))
+                device.box(Shown::previewSlot(slot), toQColor(s.previewCell[slot]), kPreviewEdge);
     }
     p.setFont(smallFont_);
     p.setPen(Qt::black);
-    // A label on the right keeps its one-digit place and grows leftwards, inside the box.
-    const qreal digit = QFontMetricsF(smallFont_).horizontalAdvance(QLatin1Char('0'));
-    const QSizeF room(px(layout::kLevelLabelWidth), px(layout::kLevelLabelHeight));
-    for (int k = 0; k < kLevelLabels; ++k) {
-        const QPointF at(px(layout::kLevelLabelLefts[k]), px(layout::kLevelLabelTops[k]));
-        const bool leftwards = layout::kLevelLabelGrowsLeft[k];
-        const QRectF box(leftwards ? at - QPointF(room.width() - digit, 0) : at, room);
-        p.drawText(box, (leftwards ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
-                   QString::fromStdString(s.lblMyLevel[k]));
-    }
+    for (int k = 0; k < kLevelLabels; ++k)
+        p.drawText(
+            levelLabelBox(k),
+            (layout::kLevelLabelGrowsLeft[k] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
+            QString::fromStdString(s.lblMyLevel[k]));
 }
 
 void Form1::paintXpBar(QPainter& p) const {

@@ -14,6 +14,7 @@
 #include "panel.h"
 #include "pictures.h"
 #include "qt_platform.h"
+#include "shown.h"
 
 class QPushButton;
 
@@ -34,6 +35,7 @@ class Form1 : public QWidget, public WindowHooks {
     void showWindow() override;
     double scoreTextWidth(const std::string& text) const override;
     QWidget* dialogParent() override { return this; }
+    qreal pixelRatio() const override { return devicePixelRatioF(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,7 +45,10 @@ class Form1 : public QWidget, public WindowHooks {
 
   private:
     void buildControls();
+    void afterFirstFrame();
     void nameControls();
+    void updateArea(QWidget* control, const QRegion& area);
+    QRectF levelLabelBox(int k) const;
     void paintHourglass(QPainter& p) const;
     void paintPreview(QPainter& p) const;
     void paintXpBar(QPainter& p) const;
@@ -70,7 +75,8 @@ class Form1 : public QWidget, public WindowHooks {
     Panel* score_ = nullptr;
     std::array<Panel*, kBombSlots> bombs_{};
     QPushButton* command1_ = nullptr;
-    int shownFill_ = -1;
+    Shown shown_;  // what the changing controls showed when last painted
+    bool firstFrameShown_ = false;
 };
 
 }  // namespace quazzle

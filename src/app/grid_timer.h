@@ -7,32 +7,49 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <limits>
 
 namespace quazzle {
 
 // An interval timer that ticks in whole periods of 1/64 s on a grid laid from the moment it was
-// armed, so ticks do not drift. A late tick is not made up for: the next one comes at the next
-// grid point.
+// armed, so ticks do not drift. Every grid point that has passed is one tick, run in order; the
+// timer need not wake for each: a planner says how many ticks ahead it must next wake, and the
+// ticks in between run when it does, or earlier when `catchUp` is asked for.
 class GridTimer : public QObject {
   public:
     static constexpr qint64 kPeriodNs = 15'625'000;
+    static constexpr qint64 kNever = std::numeric_limits<qint64>::max();
+    // Ticks after the last one run until the next that must run on time; 0 for none.
+    using Planner = std::function<qint64()>;
 
     GridTimer(const QElapsedTimer& clock, std::function<void()> onTick);
 
+    void setPlanner(Planner planner) { planner_ = std::move(planner); }
     // Starts the count afresh; 0 or disabled stops the ticks.
     void arm(int intervalMs, bool enabled);
     bool running() const { return periodNs_ > 0; }
 
+    // When the next tick not yet run falls due, on the clock; kNever when stopped.
+    qint64 nextDueNs() const;
+    // Runs the next tick if it has fallen due; false when none had.
+    bool runOneDue();
+    // Runs every tick that has fallen due, in order, then plans the next wake.
+    void catchUp();
+    // Sets the wake afresh, for when what the planner looks at has changed.
+    void replan();
+
   private:
-    void scheduleNext();
     void fire();
 
     const QElapsedTimer& clock_;
     std::function<void()> onTick_;
+    Planner planner_;
     QTimer timer_;
     qint64 startNs_ = 0;
     qint64 periodNs_ = 0;
-    qint64 next_ = 0;  // grid point of the next tick
+    qint64 run_ = 0;      // ticks run since armed
+    qint64 wakeAt_ = 0;   // the tick the timer is set to wake for
+    quint64 arming_ = 0;  // counts arms, so a tick that re-armed ends the catch-up
 };
 
 }  // namespace quazzle

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QtGlobal>
 #include <array>
 #include <functional>
 #include <memory>
@@ -27,6 +30,8 @@ class WindowHooks {
     virtual void showWindow() = 0;
     virtual double scoreTextWidth(const std::string& text) const = 0;
     virtual QWidget* dialogParent() = 0;
+    // Device pixels to a window pixel on the window's screen.
+    virtual qreal pixelRatio() const = 0;
 };
 
 // The toolkit's side of the seam: waits, timers, sound and the prompt, on Qt.
@@ -40,6 +45,7 @@ class QtPlatform : public Platform {
     void pause(double seconds) override;
     void processEvents() override;
     bool ending() const override { return ending_; }
+    void settle() override;
     void armTimer(TimerId id, int intervalMs, bool enabled) override;
     void playEffect(std::string_view soundName) override;
     void bindPlayer(Player player, const std::string& locator) override;
@@ -51,15 +57,30 @@ class QtPlatform : public Platform {
     bool askPlayAgain() override;
     void endProgram() override;
     void trace(std::string_view text) override;
-    void changed(Region region, int index) override { window_.refresh(region, index); }
+    void changed(Region region, int index) override;
+
+    // The window has shown its first frame: the sound device can open now.
+    void openSound();
+
+    // The window drew the hourglass at this ratio; a new ratio may show the fill sooner.
+    void hourglassDrawnAt(qreal ratio);
 
   private:
+    class ListenerWatch;
+    SoundSystem& sound();
+    qint64 hourglassTicksAhead();
+
     WindowHooks& window_;
     Game* game_ = nullptr;
     bool ending_ = false;
     QElapsedTimer clock_;
     std::array<std::unique_ptr<GridTimer>, kTimerCount> timers_;
-    std::unique_ptr<SoundSystem> sound_;
+    std::unique_ptr<SoundSystem> sound_;  // opened after the first frame
+    std::array<QString, kPlayerCount> boundSounds_;
+    std::array<bool, kPlayerCount> pendingPlays_{};
+    QObject pendingCheck_;
+    std::unique_ptr<ListenerWatch> listenerWatch_;
+    qreal plannedRatio_ = 0;
 };
 
 }  // namespace quazzle

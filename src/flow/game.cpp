@@ -12,6 +12,14 @@ Game::Game(Platform& platform, std::uint32_t seed) : platform_(platform), rng_(s
 template <class Routine>
 void Game::entry(Routine&& routine) {
     if (platform_.ending()) return;
+    // Ticks that fell due while the window slept come first, in their order.
+    platform_.settle();
+    run(routine);
+}
+
+template <class Routine>
+void Game::run(Routine&& routine) {
+    if (platform_.ending()) return;
     try {
         routine();
     } catch (const Abandoned&) {
@@ -46,7 +54,8 @@ void Game::startPressed() {
 }
 
 void Game::timerTicked(TimerId id) {
-    entry([&] {
+    // The platform runs the ticks in their order itself.
+    run([&] {
         switch (id) {
             case TimerId::Timer1:
                 Timer1_Timer();

@@ -75,6 +75,8 @@ class Game {
   private:
     template <class Routine>
     void entry(Routine&& routine);
+    template <class Routine>
+    void run(Routine&& routine);
     void startUp();
     void unwindIfObsolete(std::uint64_t epoch) const;
     void endProgram();

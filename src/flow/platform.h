@@ -33,6 +33,9 @@ class Platform {
     virtual void processEvents() = 0;
     // True once the program has been told to end: every wait must unwind.
     virtual bool ending() const = 0;
+    // Runs the timer ticks that have fallen due but not run yet, before a routine from the
+    // toolkit runs. A platform that runs every tick on time has nothing to do.
+    virtual void settle() {}
 
     // Starts the timer's count afresh (or stops it when `intervalMs` is 0 or it is disabled).
     virtual void armTimer(TimerId id, int intervalMs, bool enabled) = 0;

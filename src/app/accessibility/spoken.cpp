@@ -102,8 +102,10 @@ QString experienceText(const GameState& state) {
     return QStringLiteral("%1 of %2").arg(experience(state)).arg(kLinesPerLevel);
 }
 
-int hourglassPercent(const GameState& state) {
-    return std::clamp(int(state.hourglassFill * 100 / layout::kHourglassFull), 0, 100);
+int hourglassPercent(const GameState& state) { return hourglassPercent(state.hourglassFill); }
+
+int hourglassPercent(double fill) {
+    return std::clamp(int(fill * 100 / layout::kHourglassFull), 0, 100);
 }
 
 }  // namespace quazzle::spoken

@@ -22,5 +22,6 @@ int experience(const GameState& state);
 QString experienceText(const GameState& state);
 // The hourglass fill in whole percent of full.
 int hourglassPercent(const GameState& state);
+int hourglassPercent(double fill);
 
 }  // namespace quazzle::spoken

@@ -9,9 +9,11 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <climits>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -86,6 +88,9 @@ float gainOf(const Voice& voice) {
     return gain;
 }
 
+// What is left of the voice's recording, in seconds; 0 once it has stopped.
+double secondsLeft(const Voice& voice);
+
 BufferInfo bufferOf(const Voice& voice) {
     ALint id = 0;
     alGetSourcei(voice.source, AL_BUFFER, &id);
@@ -98,6 +103,16 @@ BufferInfo bufferOf(const Voice& voice) {
     alGetBufferi(buffer, AL_BITS, &info.bits);
     alGetBufferi(buffer, AL_SIZE, &info.sizeBytes);
     return info;
+}
+
+double secondsLeft(const Voice& voice) {
+    if (!isPlaying(voice)) return 0;
+    const BufferInfo info = bufferOf(voice);
+    const int frameBytes = info.channels * info.bits / 8;
+    if (frameBytes <= 0 || info.frequency <= 0) return 0;
+    ALfloat offset = 0.0f;
+    alGetSourcef(voice.source, AL_SEC_OFFSET, &offset);
+    return std::max(0.0, double(info.sizeBytes) / frameBytes / info.frequency - offset);
 }
 
 }  // namespace
@@ -143,7 +158,9 @@ SoundSystem::SoundSystem() {
     auto al = std::make_unique<Openal>();
     al->device = alcOpenDevice(nullptr);
     if (!al->device) return;
-    al->context = alcCreateContext(al->device, nullptr);
+    // No effect sends: the game uses none, and every voice the library keeps ready is smaller.
+    const std::array<ALCint, 3> attributes = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
+    al->context = alcCreateContext(al->device, attributes.data());
     if (!al->context || alcMakeContextCurrent(al->context) != ALC_TRUE) return;
     al->effect.source = newSource(kEffectGain);
     if (!al->effect.source) return;
@@ -158,8 +175,7 @@ SoundSystem::SoundSystem() {
             alcGetProcAddress(al->device, "alcDeviceResumeSOFT"));
     }
     al->idle.setSingleShot(true);
-    al->idle.setInterval(kIdleCheckMs);
-    QObject::connect(&al->idle, &QTimer::timeout, [this] { sleepIfSilent(); });
+    QObject::connect(&al->idle, &QTimer::timeout, [this] { sleepWhenSilent(); });
     al_ = std::move(al);
 }
 
@@ -168,16 +184,21 @@ void SoundSystem::wake() {
     if (!al_->pauseDevice || !al_->resumeDevice) return;
     if (al_->asleep) al_->resumeDevice(al_->device);
     al_->asleep = false;
-    al_->idle.start();
 }
 
-void SoundSystem::sleepIfSilent() {
-    if (voicesPlaying() > 0) {
-        al_->idle.start();
+// Looks again when the last voice should have ended, and sleeps once it has.
+void SoundSystem::sleepWhenSilent() {
+    if (!al_->pauseDevice || al_->asleep) return;
+    double left = secondsLeft(al_->effect);
+    for (const Voice& player : al_->players) left = std::max(left, secondsLeft(player));
+    if (left <= 0) {
+        al_->pauseDevice(al_->device);
+        al_->asleep = true;
         return;
     }
-    al_->pauseDevice(al_->device);
-    al_->asleep = true;
+    // The mixer runs a little behind the clock; a voice that has not quite ended is looked at
+    // again shortly.
+    al_->idle.start(std::max(kSilenceCheckMinMs, int(std::ceil(left * 1000))));
 }
 
 bool SoundSystem::deviceAsleep() const { return al_ && al_->asleep; }
@@ -194,6 +215,7 @@ void SoundSystem::playEffect(const QByteArray& waveBytes) {
     if (!al_->effect.buffer) return;
     wake();
     alSourcePlay(al_->effect.source);
+    sleepWhenSilent();
 }
 
 void SoundSystem::bindPlayer(int player, const QByteArray& waveBytes) {
@@ -210,6 +232,7 @@ void SoundSystem::playPlayer(int player) {
     wake();
     alSourceRewind(voice.source);
     alSourcePlay(voice.source);
+    sleepWhenSilent();
 }
 
 void SoundSystem::stopPlayer(int player) {

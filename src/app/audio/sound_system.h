@@ -26,8 +26,8 @@ class SoundSystem {
     static constexpr int kPlayers = 4;
     static constexpr float kEffectGain = 1.0f;
     static constexpr float kPlayerGain = 0.5f;  // volume 50 of 100
-    // How often a silent device is looked at before it is put to sleep (longer than any sound).
-    static constexpr int kIdleCheckMs = 2000;
+    // The shortest wait before a voice that should have ended is looked at again.
+    static constexpr int kSilenceCheckMinMs = 5;
 
     explicit SoundSystem();
     ~SoundSystem();
@@ -59,7 +59,7 @@ class SoundSystem {
 
   private:
     void wake();
-    void sleepIfSilent();
+    void sleepWhenSilent();
 
     struct Openal;
     std::unique_ptr<Openal> al_;  // null without a device
