@@ -40,6 +40,8 @@ Form1::Form1(std::uint32_t seed)
       platform_(*this),
       game_(platform_, seed),
       announcer_(*this) {
+    // Before the title: Qt 6.8 makes and keeps the window's accessible view when it is set.
+    accessibility::install();
     platform_.attach(game_);
     setWindowTitle("Quazzle");
     setWindowIcon(art::windowIcon());
@@ -52,7 +54,6 @@ Form1::Form1(std::uint32_t seed)
     setFocusPolicy(Qt::StrongFocus);
     buildControls();
     nameControls();
-    accessibility::install();
 }
 
 void Form1::buildControls() {
