@@ -84,7 +84,11 @@ QAccessibleInterface* CellAccessible::parent() const {
 QString CellAccessible::text(QAccessible::Text t) const {
     const GameState* state = gameOf(board_.data());
     if (t != QAccessible::Name || !state) return {};
-    return spoken::cell(state->picCell[index_]);
+    // The cell under the pointer also says whether the piece in hand would go down there.
+    QString words = spoken::cellAt(*state, index_);
+    if (board_->pointerCell() == index_)
+        words += QStringLiteral(", ") + spoken::fitWords(*state, index_);
+    return words;
 }
 
 QRect CellAccessible::rect() const {

@@ -3,6 +3,7 @@
 
 #include "accessibility/game_of.h"
 
+#include "accessibility/spoken.h"
 #include "form1.h"
 
 namespace quazzle::accessibility {
@@ -10,6 +11,11 @@ namespace quazzle::accessibility {
 const GameState* gameOf(QWidget* widget) {
     auto* form = widget ? dynamic_cast<Form1*>(widget->window()) : nullptr;
     return form ? &form->game().state() : nullptr;
+}
+
+QString promptDescription(QWidget* parent, const QString& text) {
+    const GameState* state = gameOf(parent);
+    return state ? text + QStringLiteral(" ") + spoken::score(*state) : text;
 }
 
 }  // namespace quazzle::accessibility

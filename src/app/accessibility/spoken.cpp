@@ -71,6 +71,22 @@ QString cell(const Cell& cell) {
     return words;
 }
 
+QString cellAt(const GameState& state, int index) {
+    return QStringLiteral("row %1, column %2: ").arg(rowOf(index) + 1).arg(columnOf(index) + 1) +
+           cell(state.picCell[index]);
+}
+
+bool fits(const GameState& state, int index) {
+    const PieceKind* kind = findKind(state.thePiece);
+    if (!kind || !onBoard(index) || !kind->edge.allows(index)) return false;
+    return std::ranges::none_of(Footprint(*kind, index),
+                                [&](int i) { return isOccupied(state.picCell[i].backColor); });
+}
+
+QString fitWords(const GameState& state, int index) {
+    return fits(state, index) ? QStringLiteral("piece fits") : QStringLiteral("piece does not fit");
+}
+
 QString piece(const GameState& state) {
     QString words = QStringLiteral("Piece: ") + kindWords(state.thePiece);
     if (const auto colour = colourFromText(state.Tag)) words += ", " + colourWord(*colour);
@@ -105,5 +121,7 @@ QString experienceText(const GameState& state) {
 int hourglassPercent(const GameState& state) {
     return std::clamp(int(state.hourglassFill * 100 / layout::kHourglassFull), 0, 100);
 }
+
+int timeLeftPercent(const GameState& state) { return 100 - hourglassPercent(state); }
 
 }  // namespace quazzle::spoken

@@ -10,11 +10,16 @@
 // What the window's controls say to assistive technology, in words, from the game's state.
 namespace quazzle::spoken {
 
-QString cell(const Cell& cell);         // "red, cherry"
-QString piece(const GameState& state);  // "Piece: square, red"
-QString score(const GameState& state);  // "Score 12, best 340"
-QString level(const GameState& state);  // "Level 2"
-QString bombs(const GameState& state);  // "Bombs 2 of 3"
+QString cell(const Cell& cell);  // "red, cherry"
+// Where a board cell is and what it shows: "row 3, column 5: red".
+QString cellAt(const GameState& state, int index);
+// Whether the piece in hand would go down with its anchor on cell `index`.
+bool fits(const GameState& state, int index);
+QString fitWords(const GameState& state, int index);  // "piece fits"
+QString piece(const GameState& state);                // "Piece: square, red"
+QString score(const GameState& state);                // "Score 12, best 340"
+QString level(const GameState& state);                // "Level 2"
+QString bombs(const GameState& state);                // "Bombs 2 of 3"
 QString instructions();
 
 // Lines toward the next level, out of kLinesPerLevel; "1 of 5".
@@ -22,5 +27,7 @@ int experience(const GameState& state);
 QString experienceText(const GameState& state);
 // The hourglass fill in whole percent of full.
 int hourglassPercent(const GameState& state);
+// The time left before the hourglass is full, in whole percent.
+int timeLeftPercent(const GameState& state);
 
 }  // namespace quazzle::spoken
