@@ -93,6 +93,9 @@ void Announcer::tellCells(const WindowAccessible& window) {
 }
 
 void Announcer::tellRegions(const WindowAccessible& window) {
+    // Screen readers speak a bar's every move; the demo's experience is not the player's.
+    auto* form = dynamic_cast<Form1*>(&window_);
+    if (form && form->game().state().isDemo) regionsDue_.reset(int(Region::XpBar));
     for (const Target& target : kTargets) {
         const int r = int(target.region);
         if (!regionsDue_.test(r)) continue;

@@ -84,11 +84,9 @@ QAccessibleInterface* CellAccessible::parent() const {
 QString CellAccessible::text(QAccessible::Text t) const {
     const GameState* state = gameOf(board_.data());
     if (t != QAccessible::Name || !state) return {};
-    // The cell under the pointer also says whether the piece in hand would go down there.
-    QString words = spoken::cellAt(*state, index_);
-    if (board_->pointerCell() == index_)
-        words += QStringLiteral(", ") + spoken::fitWords(*state, index_);
-    return words;
+    // The cell under the pointer says whether the piece in hand would go down there.
+    return board_->pointerCell() == index_ ? spoken::pointedCellAt(*state, index_)
+                                           : spoken::cellAt(*state, index_);
 }
 
 QRect CellAccessible::rect() const {

@@ -3,7 +3,6 @@
 
 #include "accessibility/game_of.h"
 
-#include "accessibility/spoken.h"
 #include "form1.h"
 
 namespace quazzle::accessibility {
@@ -13,9 +12,10 @@ const GameState* gameOf(QWidget* widget) {
     return form ? &form->game().state() : nullptr;
 }
 
-QString promptDescription(QWidget* parent, const QString& text) {
+QString promptDescription(QWidget* parent) {
     const GameState* state = gameOf(parent);
-    return state ? text + QStringLiteral(" ") + spoken::score(*state) : text;
+    return state ? QStringLiteral("Final score %1, best %2").arg(state->Score).arg(state->TopScore)
+                 : QString();
 }
 
 }  // namespace quazzle::accessibility

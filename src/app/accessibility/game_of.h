@@ -16,8 +16,8 @@ namespace accessibility {
 // The state of the game whose window holds `widget`, or nullptr outside a game window.
 const GameState* gameOf(QWidget* widget);
 
-// What a prompt over the game window says beyond its `text`: the score the game ended with.
-QString promptDescription(QWidget* parent, const QString& text);
+// What the prompt that ends a game describes beside its question: the final and the best score.
+QString promptDescription(QWidget* parent);
 
 }  // namespace accessibility
 }  // namespace quazzle

@@ -83,8 +83,12 @@ bool fits(const GameState& state, int index) {
                                 [&](int i) { return isOccupied(state.picCell[i].backColor); });
 }
 
-QString fitWords(const GameState& state, int index) {
-    return fits(state, index) ? QStringLiteral("piece fits") : QStringLiteral("piece does not fit");
+QString pointedCellAt(const GameState& state, int index) {
+    if (fits(state, index))
+        return QStringLiteral("row %1, column %2: fits")
+            .arg(rowOf(index) + 1)
+            .arg(columnOf(index) + 1);
+    return cellAt(state, index) + QStringLiteral(", no fit");
 }
 
 QString piece(const GameState& state) {

@@ -15,11 +15,13 @@ QString cell(const Cell& cell);  // "red, cherry"
 QString cellAt(const GameState& state, int index);
 // Whether the piece in hand would go down with its anchor on cell `index`.
 bool fits(const GameState& state, int index);
-QString fitWords(const GameState& state, int index);  // "piece fits"
-QString piece(const GameState& state);                // "Piece: square, red"
-QString score(const GameState& state);                // "Score 12, best 340"
-QString level(const GameState& state);                // "Level 2"
-QString bombs(const GameState& state);                // "Bombs 2 of 3"
+// The cell under the pointer, short enough to be heard before the pointer moves on:
+// "row 3, column 5: fits", or "row 3, column 5: red, no fit".
+QString pointedCellAt(const GameState& state, int index);
+QString piece(const GameState& state);  // "Piece: square, red"
+QString score(const GameState& state);  // "Score 12, best 340"
+QString level(const GameState& state);  // "Level 2"
+QString bombs(const GameState& state);  // "Bombs 2 of 3"
 QString instructions();
 
 // Lines toward the next level, out of kLinesPerLevel; "1 of 5".
