@@ -299,6 +299,24 @@ TEST_F(AccessibilityTest, ALineClearTellsEachCellAtMostTwiceAndTheLevelRise) {
     EXPECT_EQ(news, (Names{"Cherry paid", "Line cleared, 15 points, score 15. Level 2"}));
 }
 
+TEST_F(AccessibilityTest, ThePointerFindsWhatLiesOnTop) {
+    loadAndThen(100, [this] {
+        QPushButton* start = form().startButton();
+        const QPoint at = start->mapToGlobal(start->rect().center());
+        QAccessibleInterface* found = window()->childAt(at.x(), at.y());
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->role(), QAccessible::Button);
+        QTest::mouseClick(start, Qt::LeftButton);
+    });
+    // Hidden, the button lets the board through; the level is found at its label.
+    const QPoint under = form().startButton()->mapToGlobal(form().startButton()->rect().center());
+    EXPECT_EQ(window()->childAt(under.x(), under.y()), boardTable());
+    const QPoint label = form().mapToGlobal(QPoint(370, 15));
+    QAccessibleInterface* level = window()->childAt(label.x(), label.y());
+    ASSERT_TRUE(level);
+    EXPECT_TRUE(nameOf(level).startsWith("Level ")) << nameOf(level).toStdString();
+}
+
 TEST_F(AccessibilityTest, TheDemoIsAnnouncedOnceAndTheStartOfTheGame) {
     AccessibilityLog log;
     startRealGame();

@@ -72,7 +72,11 @@ QAccessibleInterface* WindowAccessible::child(int index) const {
 QAccessibleInterface* WindowAccessible::childAt(int x, int y) const {
     QAccessibleInterface* levelText = level();
     if (levelText && levelText->rect().contains(x, y)) return levelText;
-    return QAccessibleWidget::childAt(x, y);
+    // Later controls lie on top: the start button covers the board until it hides.
+    const QList<QAccessibleInterface*> list = children();
+    for (auto it = list.rbegin(); it != list.rend(); ++it)
+        if (!(*it)->state().invisible && (*it)->rect().contains(x, y)) return *it;
+    return nullptr;
 }
 
 int WindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
