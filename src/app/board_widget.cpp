@@ -65,12 +65,18 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     QPointF inside;
     const int index = cellAt(event->position(), &inside);
+    pointerCell_ = index;
     // A switched-off cell lets the pointer through to the window behind it.
     if (!game_.state().picCell[index].enabled) {
         game_.backgroundMoved();
         return;
     }
     game_.pointerMoved(index, float(inside.x()), float(inside.y()));
+}
+
+void BoardWidget::leaveEvent(QEvent* event) {
+    pointerCell_ = -1;
+    QWidget::leaveEvent(event);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

@@ -20,17 +20,21 @@ class BoardWidget : public QWidget {
     // The cell under `pos` (widget pixels) and the position inside it in twips.
     static int cellAt(QPointF pos, QPointF* inside = nullptr);
     static QRect cellRect(int index);
+    // The cell under the player's pointer, or -1 when the pointer is off the board.
+    int pointerCell() const { return pointerCell_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     Game& game_;
     Pictures& pictures_;
     int pressed_ = -1;
+    int pointerCell_ = -1;
 };
 
 }  // namespace quazzle

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "accessibility/game_of.h"
+
 namespace quazzle {
 
 PlayAgainBox::PlayAgainBox(QWidget* parent) : QMessageBox(parent) {
@@ -15,7 +17,7 @@ PlayAgainBox::PlayAgainBox(QWidget* parent) : QMessageBox(parent) {
     setIcon(QMessageBox::NoIcon);
     setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     setDefaultButton(QMessageBox::Yes);
-    setAccessibleDescription(text());
+    setAccessibleDescription(accessibility::promptDescription(parent));
     button(QMessageBox::Yes)->setAccessibleName("Yes");
     button(QMessageBox::No)->setAccessibleName("No");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

@@ -45,6 +45,23 @@ class AccessibilityLog {
         return std::exchange(told_, {});
     }
 
+    // What was spoken as news so far, without taking anything: announcements where Qt has
+    // them, else the appearing notification.
+    std::vector<QString> spoken() const {
+        std::vector<QString> words;
+        for (const Told& t : told_)
+            if (isNews(t)) words.push_back(t.name);
+        return words;
+    }
+    static bool isNews(const Told& t) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        return t.type == QAccessible::Announcement;
+#else
+        return t.type == QAccessible::ObjectShow && t.target &&
+               t.target->role() == QAccessible::Notification;
+#endif
+    }
+
   private:
     static QPlatformAccessibility* platform() {
         return QGuiApplicationPrivate::platformIntegration()->accessibility();
@@ -59,8 +76,12 @@ class AccessibilityLog {
         QVariant value;
         if (event->type() == QAccessible::ValueChanged)
             value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
-        current()->told_.push_back(
-            {event->type(), target, target ? target->text(QAccessible::Name) : QString(), value});
+        QString name = target ? target->text(QAccessible::Name) : QString();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (event->type() == QAccessible::Announcement)
+            name = static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
+        current()->told_.push_back({event->type(), target, name, value});
     }
 
     QAccessible::UpdateHandler previous_ = nullptr;

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <set>
 
+#include "accessibility/speech_queue.h"
 #include "accessibility_log.h"
 #include "board/lines.h"
 #include "board/pieces.h"
@@ -21,6 +22,8 @@ void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStd
 
 namespace quazzle::window {
 namespace {
+
+using accessibility::SpeechQueue;
 
 using Told = AccessibilityLog::Told;
 using Names = std::vector<QString>;
@@ -44,13 +47,20 @@ QAccessibleInterface* find(QAccessibleInterface* root, QAccessible::Role role,
     return nullptr;
 }
 
-// The names each board cell was told, by cell index.
+// How a cell's name begins: where it is on the board.
+QString position(int index) {
+    return QString("row %1, column %2: ").arg(rowOf(index) + 1).arg(columnOf(index) + 1);
+}
+
+// The names each board cell was told, by cell index, after the cell's position.
 std::map<int, Names> cellNames(const std::vector<Told>& told) {
     std::map<int, Names> cells;
     for (const Told& t : told)
         if (t.type == QAccessible::NameChanged && t.target && t.target->tableCellInterface()) {
             const QAccessibleTableCellInterface* cell = t.target->tableCellInterface();
-            cells[cell->rowIndex() * kBoardSide + cell->columnIndex()].push_back(t.name);
+            const int index = cell->rowIndex() * kBoardSide + cell->columnIndex();
+            EXPECT_TRUE(t.name.startsWith(position(index))) << t.name.toStdString();
+            cells[index].push_back(t.name.mid(position(index).size()));
         }
     return cells;
 }
@@ -79,7 +89,7 @@ class AccessibilityTest : public WindowTest {
     QAccessibleInterface* boardTable() {
         return QAccessible::queryAccessibleInterface(form().board());
     }
-    QAccessibleInterface* hourglass() { return named("Time"); }
+    QAccessibleInterface* hourglass() { return named("Time left"); }
 };
 
 TEST_F(AccessibilityTest, EveryControlHasARoleAndANameFromWhatItShows) {
@@ -107,7 +117,7 @@ TEST_F(AccessibilityTest, EveryControlHasARoleAndANameFromWhatItShows) {
     }
     const std::vector<std::pair<QAccessible::Role, QString>> expected = {
         {QAccessible::Table, "Board"},
-        {QAccessible::ProgressBar, "Time"},
+        {QAccessible::ProgressBar, "Time left"},
         {QAccessible::StaticText, "Piece: squa"},
         {QAccessible::StaticText, "Level 3"},
         {QAccessible::ProgressBar, "Experience"},
@@ -178,7 +188,7 @@ TEST_F(AccessibilityTest, TheBoardIsATableOfCellsNamedByTheirState) {
     for (const auto& c : cases) {
         s.picCell[57].backColor = c.colour;
         s.picCell[57].picture = c.picture;
-        EXPECT_EQ(nameOf(cell), c.name);
+        EXPECT_EQ(nameOf(cell), "row 6, column 8: " + c.name);
     }
     // The two flashes read as themselves, not as a placed colour.
     std::set<QString> flashes;
@@ -188,13 +198,18 @@ TEST_F(AccessibilityTest, TheBoardIsATableOfCellsNamedByTheirState) {
         flashes.insert(nameOf(cell));
     }
     EXPECT_EQ(flashes.size(), 2u);
-    EXPECT_FALSE(flashes.contains("empty") || flashes.contains("red"));
+    EXPECT_FALSE(flashes.contains("row 6, column 8: empty") ||
+                 flashes.contains("row 6, column 8: red"));
 
+    // The prompt shows only its question; its description also gives the score it ends.
+    s.Score = 12;
+    s.TopScore = 340;
     PlayAgainBox box(&form());
     QAccessibleInterface* prompt = QAccessible::queryAccessibleInterface(&box);
     EXPECT_EQ(prompt->role(), QAccessible::Dialog);
     EXPECT_EQ(nameOf(prompt), "Game Over");
-    EXPECT_EQ(prompt->text(QAccessible::Description), "Play again?");
+    EXPECT_EQ(box.text(), "Play again?");
+    EXPECT_EQ(prompt->text(QAccessible::Description), "Final score 12, best 340");
     EXPECT_TRUE(find(prompt, QAccessible::StaticText, "Play again?"));
     EXPECT_TRUE(find(prompt, QAccessible::Button, "Yes"));
     EXPECT_TRUE(find(prompt, QAccessible::Button, "No"));
@@ -210,25 +225,27 @@ TEST_F(AccessibilityTest, HoverAndPlacementTellOnlyTheCellsThatChanged) {
     s.hourglassFill = layout::kHourglassFull / 2.0;
     AccessibilityLog log;
 
+    // The cell under the pointer says whether the piece fits there.
     QTest::mouseMove(handle(), cellPoint(44, {16, 16}));
     EXPECT_EQ(cellNames(log.take()),
               (std::map<int, Names>{
-                  {44, {"marked"}}, {45, {"marked"}}, {54, {"marked"}}, {55, {"marked"}}}));
+                  {44, {"fits"}}, {45, {"marked"}}, {54, {"marked"}}, {55, {"marked"}}}));
     // Within the same cell the marks are wiped and drawn again: nothing to tell.
     QTest::mouseMove(handle(), cellPoint(44, {20, 12}));
     ASSERT_TRUE(isHoverMark(game().state().picCell[55].backColor));
     EXPECT_TRUE(cellNames(log.take()).empty());
     QTest::mouseMove(handle(), cellPoint(45, {16, 16}));
-    EXPECT_EQ(cellNames(log.take()),
-              (std::map<int, Names>{
-                  {44, {"empty"}}, {46, {"marked"}}, {54, {"empty"}}, {56, {"marked"}}}));
+    EXPECT_EQ(
+        cellNames(log.take()),
+        (std::map<int, Names>{
+            {44, {"empty"}}, {45, {"fits"}}, {46, {"marked"}}, {54, {"empty"}}, {56, {"marked"}}}));
 
     const QString before = nameOf(named("Piece: square, teal"));
     QTest::mouseClick(handle(), Qt::LeftButton, {}, cellPoint(45, {16, 16}));
     const std::vector<Told> told = log.take();
-    EXPECT_EQ(
-        cellNames(told),
-        (std::map<int, Names>{{45, {"teal"}}, {46, {"teal"}}, {55, {"teal"}}, {56, {"teal"}}}));
+    EXPECT_EQ(cellNames(told),
+              (std::map<int, Names>{
+                  {45, {"teal, no fit"}}, {46, {"teal"}}, {55, {"teal"}}, {56, {"teal"}}}));
     // The next piece (red, at level 1), the point and the emptied hourglass.
     QAccessibleInterface* piece = window()->child(2);
     const Names pieces = namesTold(told, piece);
@@ -238,7 +255,7 @@ TEST_F(AccessibilityTest, HoverAndPlacementTellOnlyTheCellsThatChanged) {
     EXPECT_EQ(namesTold(told, named("Score 1, best 1")), Names{"Score 1, best 1"});
     const std::vector<int> time = valuesTold(told, hourglass());
     ASSERT_FALSE(time.empty());
-    EXPECT_EQ(time.front(), 0);
+    EXPECT_EQ(time.front(), 100);
 }
 
 TEST_F(AccessibilityTest, ALineClearTellsEachCellAtMostTwiceAndTheLevelRise) {
@@ -261,13 +278,52 @@ TEST_F(AccessibilityTest, ALineClearTellsEachCellAtMostTwiceAndTheLevelRise) {
     for (const auto& [index, names] : cells) {
         EXPECT_EQ(rowOf(index), 3) << index;
         EXPECT_LE(names.size(), 2u) << index;
-        EXPECT_EQ(names.back(), "empty") << index;
+        // The clicked cell, under the pointer, goes on to say whether the piece fits.
+        if (index == 39)
+            EXPECT_TRUE(names.back() == "fits" || names.back() == "empty, no fit") << index;
+        else
+            EXPECT_EQ(names.back(), "empty") << index;
     }
     EXPECT_EQ(namesTold(told, named("Level 2")), Names{"Level 2"});
     EXPECT_EQ(valuesTold(told, named("Experience")), std::vector<int>{0});
     const Names scores = namesTold(told, named("Score 15, best 15"));
     ASSERT_FALSE(scores.empty());
     EXPECT_EQ(scores.back(), "Score 15, best 15");
+
+    // Spoken as news too: the cherry as it is paid, then the clear with the level it made.
+    Names news;
+    for (const Told& t : told)
+        if (AccessibilityLog::isNews(t)) news.push_back(t.name);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return news.size() + log.spoken().size() >= 2; }, 5000));
+    std::ranges::copy(log.spoken(), std::back_inserter(news));
+    EXPECT_EQ(news, (Names{"Cherry paid", "Line cleared, 15 points, score 15. Level 2"}));
+}
+
+TEST_F(AccessibilityTest, ThePointerFindsWhatLiesOnTop) {
+    loadAndThen(100, [this] {
+        QPushButton* start = form().startButton();
+        const QPoint at = start->mapToGlobal(start->rect().center());
+        QAccessibleInterface* found = window()->childAt(at.x(), at.y());
+        ASSERT_TRUE(found);
+        EXPECT_EQ(found->role(), QAccessible::Button);
+        QTest::mouseClick(start, Qt::LeftButton);
+    });
+    // Hidden, the button lets the board through; the level is found at its label.
+    const QPoint under = form().startButton()->mapToGlobal(form().startButton()->rect().center());
+    EXPECT_EQ(window()->childAt(under.x(), under.y()), boardTable());
+    const QPoint label = form().mapToGlobal(QPoint(370, 15));
+    QAccessibleInterface* level = window()->childAt(label.x(), label.y());
+    ASSERT_TRUE(level);
+    EXPECT_TRUE(nameOf(level).startsWith("Level ")) << nameOf(level).toStdString();
+}
+
+TEST_F(AccessibilityTest, TheDemoIsAnnouncedOnceAndTheStartOfTheGame) {
+    AccessibilityLog log;
+    startRealGame();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.spoken().size() >= 2; }, 5000));
+    QTest::qWait(SpeechQueue::kGapMs);
+    EXPECT_EQ(log.spoken(),
+              (Names{"Demo playing. Press Start Game to play.", "New game, level 1"}));
 }
 
 TEST_F(AccessibilityTest, ABombTellsTheBlastedCellsAndTheBombsLeft) {
@@ -299,10 +355,13 @@ TEST_F(AccessibilityTest, TheHourglassTellsEachWholePercentOnce) {
     const double to = s.hourglassFill;
     const std::vector<int> values = valuesTold(log.take(), hourglass());
     ASSERT_GE(values.size(), 3u);
-    EXPECT_TRUE(std::ranges::adjacent_find(values, std::greater_equal<>()) == values.end())
+    // Time left only falls, by each whole percent the fill gains.
+    EXPECT_TRUE(std::ranges::adjacent_find(values, std::less_equal<>()) == values.end())
         << "a percent was told twice";
     const auto percent = [](double fill) { return int(fill * 100 / layout::kHourglassFull); };
     EXPECT_LE(int(values.size()), percent(to) - percent(from) + 2);
+    EXPECT_LE(values.front(), 100 - percent(from));
+    EXPECT_GE(values.back(), 100 - percent(to) - 1);
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <QWidget>
 
 #include "accessibility/control_names.h"
+#include "accessibility/notice_accessible.h"
 #include "accessibility/window_accessible.h"
+#include "form1.h"
 
 namespace quazzle::accessibility {
 
@@ -53,6 +55,13 @@ Announcer::Announcer(QWidget& window) : window_(window) {
     flush_.setSingleShot(true);
     flush_.setInterval(0);
     QObject::connect(&flush_, &QTimer::timeout, [this] { flush(); });
+    speak_.setSingleShot(true);
+    QObject::connect(&speak_, &QTimer::timeout, [this] { speak(); });
+    clock_.start();
+}
+
+Announcer::~Announcer() {
+    if (noticeId_) QAccessible::deleteAccessibleInterface(noticeId_);
 }
 
 void Announcer::note(Region region, int index) {
@@ -69,6 +78,7 @@ void Announcer::flush() {
     if (window && QAccessible::isActive()) {
         tellCells(*window);
         tellRegions(*window);
+        gatherNews();
     }
     cellsDue_.reset();
     regionsDue_.reset();
@@ -83,12 +93,45 @@ void Announcer::tellCells(const WindowAccessible& window) {
 }
 
 void Announcer::tellRegions(const WindowAccessible& window) {
+    // Screen readers speak a bar's every move; the demo's experience is not the player's.
+    auto* form = dynamic_cast<Form1*>(&window_);
+    if (form && form->game().state().isDemo) regionsDue_.reset(int(Region::XpBar));
     for (const Target& target : kTargets) {
         const int r = int(target.region);
         if (!regionsDue_.test(r)) continue;
         if (QAccessibleInterface* iface = window.control(target.control))
             (target.says == Says::Name ? tellName : tellValue)(iface, regionsSaid_[r]);
     }
+}
+
+void Announcer::gatherNews() {
+    auto* form = dynamic_cast<Form1*>(&window_);
+    if (!form) return;
+    const Game& game = form->game();
+    for (const News& news : newsroom_.look(sceneOf(game.state(), game.gameOverRunning())))
+        queue_.add(news);
+    if (!speak_.isActive() && queue_.wait(clock_.elapsed()) >= 0)
+        speak_.start(int(queue_.wait(clock_.elapsed())));
+}
+
+void Announcer::speak() {
+    if (const auto words = queue_.take(clock_.elapsed()); words && QAccessible::isActive())
+        announce(*words);
+    if (queue_.wait(clock_.elapsed()) >= 0) speak_.start(int(queue_.wait(clock_.elapsed())));
+}
+
+void Announcer::announce(const QString& words) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(&window_, words);
+    QAccessible::updateAccessibility(&event);
+#else
+    if (!noticeId_)
+        noticeId_ = QAccessible::registerAccessibleInterface(new NoticeAccessible(&window_));
+    auto* notice = static_cast<NoticeAccessible*>(QAccessible::accessibleInterface(noticeId_));
+    notice->setWords(words);
+    QAccessibleEvent event(notice, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
+#endif
 }
 
 }  // namespace quazzle::accessibility

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <QAccessible>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QVariant>
 #include <array>
 #include <bitset>
 
+#include "accessibility/news.h"
+#include "accessibility/speech_queue.h"
 #include "board/board.h"
 #include "flow/platform.h"
 
@@ -20,10 +23,14 @@ class WindowAccessible;
 
 // Tells assistive technology what the rules changed. Changes are gathered and told once the
 // routine that made them waits or ends, and only where what a control says is new: a cell that
-// flickers back to what it was says nothing. Without assistive technology it does nothing at all.
+// flickers back to what it was says nothing. What happens in the game is also spoken as news, at
+// a pace a listener can follow. Without assistive technology it does nothing at all.
 class Announcer {
   public:
     explicit Announcer(QWidget& window);
+    ~Announcer();
+    Announcer(const Announcer&) = delete;
+    Announcer& operator=(const Announcer&) = delete;
 
     void changed(Region region, int index) {
         if (QAccessible::isActive()) note(region, index);
@@ -36,6 +43,9 @@ class Announcer {
     void flush();
     void tellCells(const WindowAccessible& window);
     void tellRegions(const WindowAccessible& window);
+    void gatherNews();
+    void speak();
+    void announce(const QString& words);
 
     QWidget& window_;
     QTimer flush_;
@@ -43,6 +53,11 @@ class Announcer {
     std::bitset<kRegionCount> regionsDue_;
     std::array<QVariant, kCellCount> cellsSaid_;
     std::array<QVariant, kRegionCount> regionsSaid_;
+    Newsroom newsroom_;
+    SpeechQueue queue_;
+    QTimer speak_;
+    QElapsedTimer clock_;
+    QAccessible::Id noticeId_ = 0;
 };
 
 }  // namespace quazzle::accessibility

@@ -84,7 +84,9 @@ QAccessibleInterface* CellAccessible::parent() const {
 QString CellAccessible::text(QAccessible::Text t) const {
     const GameState* state = gameOf(board_.data());
     if (t != QAccessible::Name || !state) return {};
-    return spoken::cell(state->picCell[index_]);
+    // The cell under the pointer says whether the piece in hand would go down there.
+    return board_->pointerCell() == index_ ? spoken::pointedCellAt(*state, index_)
+                                           : spoken::cellAt(*state, index_);
 }
 
 QRect CellAccessible::rect() const {

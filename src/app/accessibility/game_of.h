@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace quazzle {
@@ -13,6 +15,9 @@ namespace accessibility {
 
 // The state of the game whose window holds `widget`, or nullptr outside a game window.
 const GameState* gameOf(QWidget* widget);
+
+// What the prompt that ends a game describes beside its question: the final and the best score.
+QString promptDescription(QWidget* parent);
 
 }  // namespace accessibility
 }  // namespace quazzle

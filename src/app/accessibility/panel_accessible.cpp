@@ -13,11 +13,11 @@
 namespace quazzle::accessibility {
 
 namespace {
-QString time(const GameState&) { return QStringLiteral("Time"); }
+QString time(const GameState&) { return QStringLiteral("Time left"); }
 QString timeDescription(const GameState&) {
-    return QStringLiteral("Time since the last placement; the game ends when it is full");
+    return QStringLiteral("The game ends when it runs out; each placement fills it again");
 }
-Meter timeMeter(const GameState& s) { return {spoken::hourglassPercent(s), 100}; }
+Meter timeMeter(const GameState& s) { return {spoken::timeLeftPercent(s), 100}; }
 
 QString experience(const GameState&) { return QStringLiteral("Experience"); }
 Meter experienceMeter(const GameState& s) { return {spoken::experience(s), kLinesPerLevel}; }

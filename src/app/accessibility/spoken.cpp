@@ -71,6 +71,26 @@ QString cell(const Cell& cell) {
     return words;
 }
 
+QString cellAt(const GameState& state, int index) {
+    return QStringLiteral("row %1, column %2: ").arg(rowOf(index) + 1).arg(columnOf(index) + 1) +
+           cell(state.picCell[index]);
+}
+
+bool fits(const GameState& state, int index) {
+    const PieceKind* kind = findKind(state.thePiece);
+    if (!kind || !onBoard(index) || !kind->edge.allows(index)) return false;
+    return std::ranges::none_of(Footprint(*kind, index),
+                                [&](int i) { return isOccupied(state.picCell[i].backColor); });
+}
+
+QString pointedCellAt(const GameState& state, int index) {
+    if (fits(state, index))
+        return QStringLiteral("row %1, column %2: fits")
+            .arg(rowOf(index) + 1)
+            .arg(columnOf(index) + 1);
+    return cellAt(state, index) + QStringLiteral(", no fit");
+}
+
 QString piece(const GameState& state) {
     QString words = QStringLiteral("Piece: ") + kindWords(state.thePiece);
     if (const auto colour = colourFromText(state.Tag)) words += ", " + colourWord(*colour);
@@ -107,5 +127,7 @@ int hourglassPercent(const GameState& state) { return hourglassPercent(state.hou
 int hourglassPercent(double fill) {
     return std::clamp(int(fill * 100 / layout::kHourglassFull), 0, 100);
 }
+
+int timeLeftPercent(const GameState& state) { return 100 - hourglassPercent(state); }
 
 }  // namespace quazzle::spoken

@@ -10,7 +10,14 @@
 // What the window's controls say to assistive technology, in words, from the game's state.
 namespace quazzle::spoken {
 
-QString cell(const Cell& cell);         // "red, cherry"
+QString cell(const Cell& cell);  // "red, cherry"
+// Where a board cell is and what it shows: "row 3, column 5: red".
+QString cellAt(const GameState& state, int index);
+// Whether the piece in hand would go down with its anchor on cell `index`.
+bool fits(const GameState& state, int index);
+// The cell under the pointer, short enough to be heard before the pointer moves on:
+// "row 3, column 5: fits", or "row 3, column 5: red, no fit".
+QString pointedCellAt(const GameState& state, int index);
 QString piece(const GameState& state);  // "Piece: square, red"
 QString score(const GameState& state);  // "Score 12, best 340"
 QString level(const GameState& state);  // "Level 2"
@@ -23,5 +30,7 @@ QString experienceText(const GameState& state);
 // The hourglass fill in whole percent of full.
 int hourglassPercent(const GameState& state);
 int hourglassPercent(double fill);
+// The time left before the hourglass is full, in whole percent.
+int timeLeftPercent(const GameState& state);
 
 }  // namespace quazzle::spoken

@@ -9,7 +9,8 @@
 
 namespace quazzle::accessibility {
 
-SpokenItem::SpokenItem(QWidget* host, Speech name) : host_(host), name_(name) {}
+SpokenItem::SpokenItem(QWidget* host, QRect area, Speech name)
+    : host_(host), area_(area), name_(name) {}
 
 QWindow* SpokenItem::window() const { return host_ ? host_->window()->windowHandle() : nullptr; }
 
@@ -23,7 +24,7 @@ QString SpokenItem::text(QAccessible::Text t) const {
 }
 
 QRect SpokenItem::rect() const {
-    return host_ ? QRect(host_->mapToGlobal(QPoint(0, 0)), host_->size()) : QRect();
+    return host_ ? QRect(host_->mapToGlobal(area_.topLeft()), area_.size()) : QRect();
 }
 
 QAccessible::State SpokenItem::state() const {

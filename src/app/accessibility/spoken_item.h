@@ -15,12 +15,12 @@ struct GameState;
 
 namespace accessibility {
 
-// Static text painted inside a control, with no widget of its own: it shares the area of `host`
+// Static text painted inside a control, with no widget of its own: it lies in `area` of `host`
 // and belongs to the window.
 class SpokenItem : public LeafAccessible {
   public:
     using Speech = QString (*)(const GameState&);
-    SpokenItem(QWidget* host, Speech name);
+    SpokenItem(QWidget* host, QRect area, Speech name);
 
     bool isValid() const override { return !host_.isNull(); }
     QWindow* window() const override;
@@ -32,6 +32,7 @@ class SpokenItem : public LeafAccessible {
 
   private:
     QPointer<QWidget> host_;
+    QRect area_;
     Speech name_;
 };
 

@@ -8,6 +8,8 @@
 #include "accessibility/control_names.h"
 #include "accessibility/spoken.h"
 #include "accessibility/spoken_item.h"
+#include "flow/layout.h"
+#include "pixels.h"
 
 namespace quazzle::accessibility {
 
@@ -15,6 +17,12 @@ namespace {
 QWidget* childNamed(const QWidget* window, std::string_view name) {
     return window->findChild<QWidget*>(QString::fromLatin1(name.data(), qsizetype(name.size())),
                                        Qt::FindDirectChildrenOnly);
+}
+
+// The level is read where its top-left label is painted; the rest of the box is the piece.
+QRect levelArea() {
+    return {px(layout::kLevelLabelLefts[0]), px(layout::kLevelLabelTops[0]),
+            px(layout::kLevelLabelWidth), px(layout::kLevelLabelHeight)};
 }
 
 bool speaksThroughFirstBomb(const QString& name) {
@@ -39,7 +47,8 @@ QAccessibleInterface* WindowAccessible::level() const {
     QWidget* preview = childNamed(widget(), controls::kPreview);
     if (!preview) return nullptr;
     if (!levelId_)
-        levelId_ = QAccessible::registerAccessibleInterface(new SpokenItem(preview, spoken::level));
+        levelId_ = QAccessible::registerAccessibleInterface(
+            new SpokenItem(preview, levelArea(), spoken::level));
     return QAccessible::accessibleInterface(levelId_);
 }
 
@@ -58,6 +67,16 @@ QList<QAccessibleInterface*> WindowAccessible::children() const {
 QAccessibleInterface* WindowAccessible::child(int index) const {
     const QList<QAccessibleInterface*> list = children();
     return index >= 0 && index < list.size() ? list[index] : nullptr;
+}
+
+QAccessibleInterface* WindowAccessible::childAt(int x, int y) const {
+    QAccessibleInterface* levelText = level();
+    if (levelText && levelText->rect().contains(x, y)) return levelText;
+    // Later controls lie on top: the start button covers the board until it hides.
+    const QList<QAccessibleInterface*> list = children();
+    for (auto it = list.rbegin(); it != list.rend(); ++it)
+        if (!(*it)->state().invisible && (*it)->rect().contains(x, y)) return *it;
+    return nullptr;
 }
 
 int WindowAccessible::indexOfChild(const QAccessibleInterface* child) const {

@@ -20,6 +20,7 @@ class WindowAccessible : public QAccessibleWidget {
 
     int childCount() const override { return int(children().size()); }
     QAccessibleInterface* child(int index) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
 
   private:
