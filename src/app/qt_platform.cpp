@@ -65,7 +65,9 @@ std::string QtPlatform::exeName() const {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
 }
 
-bool QtPlatform::askPlayAgain() { return PlayAgainBox::ask(window_.dialogParent()); }
+bool QtPlatform::askPlayAgain() {
+    return PlayAgainBox::ask(window_.dialogParent(), keys_.latest());
+}
 
 void QtPlatform::endProgram() {
     ending_ = true;

@@ -11,6 +11,7 @@
 
 #include "flow/platform.h"
 #include "grid_timer.h"
+#include "key_clock.h"
 
 class QWidget;
 
@@ -58,6 +59,7 @@ class QtPlatform : public Platform {
     Game* game_ = nullptr;
     bool ending_ = false;
     QElapsedTimer clock_;
+    KeyClock keys_;
     std::array<std::unique_ptr<GridTimer>, kTimerCount> timers_;
     std::unique_ptr<SoundSystem> sound_;
 };
