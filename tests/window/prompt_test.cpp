@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Quazzle developers
 // SPDX-License-Identifier: MIT
 
-// The "Play again?" prompt: what keys do to it.
+// The "Play again?" prompt: what keys do to it, and closing the main window while it is up.
+#include <xcb/xcb.h>
+
 #include <qpa/qwindowsysteminterface.h>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <cstdlib>
+#include <cstring>
 
 #include "window_fixture.h"
 
@@ -135,6 +139,52 @@ TEST_P(PromptKeyTest, AKeyPressedAndReleasedOnThePromptAnswersIt) {
 
 INSTANTIATE_TEST_SUITE_P(N, PromptKeyTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "WithAlt" : "Alone"; });
+
+std::uint32_t internAtom(xcb_connection_t* connection, const char* name) {
+    const auto cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const std::uint32_t atom = reply ? reply->atom : std::uint32_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return atom;
+}
+
+// Asks `window` to close as a window manager does: on X11 with a WM_DELETE_WINDOW message; on
+// other platforms through the window's own close, which is what a Wayland compositor's request
+// comes to.
+void closeAsTheWindowManagerDoes(QWindow* window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection) {
+        window->close();
+        return;
+    }
+    xcb_client_message_event_t request{};
+    request.response_type = XCB_CLIENT_MESSAGE;
+    request.format = 32;
+    request.window = static_cast<xcb_window_t>(window->winId());
+    request.type = internAtom(connection, "WM_PROTOCOLS");
+    request.data.data32[0] = internAtom(connection, "WM_DELETE_WINDOW");
+    request.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, request.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&request));
+    xcb_flush(connection);
+}
+
+TEST_F(PromptTest, ClosingTheMainWindowWhileThePromptIsUpEndsTheProgram) {
+    loseTheGame();
+    bool endedAtOnce = false;
+    onThePrompt(
+        [&](QMessageBox*) {
+            closeAsTheWindowManagerDoes(handle());
+            endedAtOnce = QTest::qWaitFor([&] { return form().platform().ending(); }, 1000);
+        },
+        [&] { return form().platform().ending() && !QApplication::activeModalWidget(); });
+    EXPECT_TRUE(endedAtOnce);
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(game().state().Score, 7) << "no new game";
+    EXPECT_EQ(game().state().hourglassFill, 4810 + 7) << "nor anything else after the prompt";
+}
 
 }  // namespace
 }  // namespace quazzle::window
