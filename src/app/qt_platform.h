@@ -50,7 +50,9 @@ class QtPlatform : public Platform {
     void showWindow() override { window_.showWindow(); }
     double scoreTextWidth(const std::string& text) override { return window_.scoreTextWidth(text); }
     bool askPlayAgain() override;
-    void endProgram() override;
+    void endProgram() override { endProgramWith(0); }
+    // Ends the program at once, from any depth of waits, with exit status `status`.
+    void endProgramWith(int status);
     void trace(std::string_view text) override;
     void changed(Region region, int index) override { window_.refresh(region, index); }
 
