@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
+#include <cstdio>
 
 #include "accessibility/control_names.h"
 #include "accessibility/install.h"
@@ -16,6 +18,7 @@
 #include "board/colours.h"
 #include "device_pixels.h"
 #include "pixels.h"
+#include "placement.h"
 #include "qt_colour.h"
 
 namespace quazzle {
@@ -33,6 +36,8 @@ const QColor kFrameEdge(0xA0, 0xA0, 0xA0);
 const QColor kPreviewBack = toQColor(0xC0C0C0);
 const QColor kPreviewEdge(0x90, 0x90, 0x90);
 const QColor kHourglassRed = toQColor(0x0000FF);
+// The widest and tallest window Qt makes on X11, in device pixels.
+constexpr double kLargestWindow = 32767;
 }  // namespace
 
 Form1::Form1(std::uint32_t seed)
@@ -136,9 +141,22 @@ void Form1::refresh(Region region, int index) {
 
 void Form1::showWindow() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(placeWindow(screen->availableGeometry(), size()));
     show();
     setFocus();
+    // A window no window system can make would leave the game playing unseen, sound and all:
+    // a scale factor from another of Qt's variables gone wild, say.
+    const double ratio = devicePixelRatioF();
+    const double width = this->width() * ratio;
+    const double height = this->height() * ratio;
+    const bool made = isVisible() && windowHandle() && windowHandle()->handle();
+    if (made && width >= 1 && height >= 1 && width <= kLargestWindow && height <= kLargestWindow)
+        return;
+    std::fprintf(stderr,
+                 "quazzle: the window cannot be shown at a device pixel ratio of %g (see "
+                 "QT_SCALE_FACTOR and QT_SCREEN_SCALE_FACTORS)\n",
+                 ratio);
+    platform_.endProgramWith(1);
 }
 
 double Form1::scoreTextWidth(const std::string& text) const {

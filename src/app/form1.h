@@ -10,6 +10,7 @@
 
 #include "accessibility/announcer.h"
 #include "board_widget.h"
+#include "close_requests.h"
 #include "flow/game.h"
 #include "panel.h"
 #include "pictures.h"
@@ -67,6 +68,7 @@ class Form1 : public QWidget, public WindowHooks {
     QtPlatform platform_;
     Game game_;
     accessibility::Announcer announcer_;
+    CloseRequests closeRequests_;
     BoardWidget* board_ = nullptr;
     Panel* hourglass_ = nullptr;
     Panel* preview_ = nullptr;

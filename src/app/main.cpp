@@ -8,8 +8,11 @@
 
 #include "audio/quiet_sound_library.h"
 #include "form1.h"
+#include "process_setup.h"
 
 int main(int argc, char* argv[]) {
+    quazzle::guardStandardStreams();
+    quazzle::sanitiseScaleFactor();
     quazzle::quietSoundLibrary();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(QUAZZLE_APP_NAME));

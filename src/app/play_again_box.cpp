@@ -3,15 +3,23 @@
 
 #include "play_again_box.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPushButton>
+#include <QWindow>
 
 #include "accessibility/game_of.h"
 
 namespace quazzle {
 
-PlayAgainBox::PlayAgainBox(QWidget* parent) : QMessageBox(parent) {
+namespace {
+// Whether `a` comes after `b` on a window system's clock of milliseconds, which may wrap at
+// 32 bits (the X server's does after 49 days).
+bool later(quint64 a, quint64 b) { return a > b || b - a > 0x8000'0000u; }
+}  // namespace
+
+PlayAgainBox::PlayAgainBox(QWidget* parent, quint64 appeared)
+    : QMessageBox(parent), appeared_(appeared) {
     setWindowTitle("Game Over");
     setText("Play again?");
     setIcon(QMessageBox::NoIcon);
@@ -23,8 +31,9 @@ PlayAgainBox::PlayAgainBox(QWidget* parent) : QMessageBox(parent) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
-bool PlayAgainBox::ask(QWidget* parent) {
-    PlayAgainBox box(parent);
+bool PlayAgainBox::ask(QWidget* parent, quint64 appeared) {
+    PlayAgainBox box(parent, appeared);
+    qApp->installEventFilter(&box);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
@@ -35,5 +44,67 @@ void PlayAgainBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void PlayAgainBox::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+bool PlayAgainBox::isMine(QObject* object) const {
+    if (object->isWindowType()) return object == windowHandle();
+    return object->isWidgetType() && static_cast<QWidget*>(object)->window() == this;
+}
+
+// A press counts when it is the key going down now: not a repeat, not stamped before the box
+// appeared, and not the second half of a release and press the window system sent for a key
+// held down. (On X11 a held key repeats as such pairs, both stamped alike, and Qt cannot always
+// tell that they repeat.)
+bool PlayAgainBox::pressedSinceShown(const QKeyEvent& press) const {
+    if (press.isAutoRepeat()) return false;
+    const quint64 at = press.timestamp();
+    if (at == 0) return true;  // unstamped: seeing it on the box is all there is to go by
+    if (appeared_ != 0 && !later(at, appeared_)) return false;
+    const auto released = lastRelease_.find(press.key());
+    return released == lastRelease_.end() || released->second != at;
+}
+
+bool PlayAgainBox::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (handing_ || !isMine(watched) ||
+        (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+         type != QEvent::ShortcutOverride))
+        return QMessageBox::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::ShortcutOverride) {
+        // A button's shortcut would answer at the press; the press comes through instead.
+        key->accept();
+    } else if (type == QEvent::KeyPress) {
+        if (pressedSinceShown(*key))
+            pressed_[key->key()] = {watched, std::unique_ptr<QKeyEvent>(key->clone())};
+    } else {
+        lastRelease_[key->key()] = key->timestamp();
+        const auto press = pressed_.find(key->key());
+        if (!key->isAutoRepeat() && press != pressed_.end()) {
+            Press pressed = std::move(press->second);
+            pressed_.erase(press);
+            answer(std::move(pressed), *key);
+        }
+    }
+    return true;
+}
+
+// Hands the box a key's press and release as if they came now: Return, Space, Tab, the arrows
+// and the buttons' letters do what they always do, on the release.
+void PlayAgainBox::answer(Press press, const QKeyEvent& release) {
+    if (!press.receiver) return;
+    // The buttons' Alt shortcuts, which the press did not reach.
+    const QKeySequence sequence(press.event->keyCombination());
+    if (press.event->modifiers() & Qt::AltModifier)
+        for (QAbstractButton* b : buttons())
+            if (b->shortcut() == sequence) {
+                b->animateClick();
+                return;
+            }
+    handing_ = true;
+    QCoreApplication::sendEvent(press.receiver, press.event.get());
+    std::unique_ptr<QKeyEvent> up(release.clone());
+    if (press.receiver) QCoreApplication::sendEvent(press.receiver, up.get());
+    handing_ = false;
+}
 
 }  // namespace quazzle

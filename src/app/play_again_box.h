@@ -3,21 +3,46 @@
 
 #pragma once
 
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
+#include <map>
+#include <memory>
 
 namespace quazzle {
 
-// "Play again?": Yes by default, no icon, and only its two buttons can answer it.
+// "Play again?": Yes by default, no icon, and only its two buttons can answer it. A key answers
+// it only when it was pressed after the box appeared and is released while the box is up: a key
+// held down from the game, or repeating, does nothing to it. Clicks answer it as ever.
 class PlayAgainBox : public QMessageBox {
   public:
-    explicit PlayAgainBox(QWidget* parent);
+    // `appeared`: the window system's time as the box is shown (KeyClock::latest(); 0 unknown).
+    explicit PlayAgainBox(QWidget* parent, quint64 appeared = 0);
 
     // Shows the box and waits for the answer; true for Yes.
-    static bool ask(QWidget* parent);
+    static bool ask(QWidget* parent, quint64 appeared);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Holds back every key the box would get, and hands it a key's press and release together
+    // when a press it saw is released.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Press {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QKeyEvent> event;
+    };
+
+    bool isMine(QObject* object) const;
+    bool pressedSinceShown(const QKeyEvent& press) const;
+    void answer(Press press, const QKeyEvent& release);
+
+    quint64 appeared_;
+    std::map<int, Press> pressed_;        // presses seen while up, by key, awaiting release
+    std::map<int, quint64> lastRelease_;  // by key, seen while up
+    bool handing_ = false;
 };
 
 }  // namespace quazzle

@@ -152,12 +152,14 @@ std::string QtPlatform::exeName() const {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
 }
 
-bool QtPlatform::askPlayAgain() { return PlayAgainBox::ask(window_.dialogParent()); }
+bool QtPlatform::askPlayAgain() {
+    return PlayAgainBox::ask(window_.dialogParent(), keys_.latest());
+}
 
-void QtPlatform::endProgram() {
+void QtPlatform::endProgramWith(int status) {
     ending_ = true;
     for (auto& timer : timers_) timer->arm(0, false);
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(status);
 }
 
 void QtPlatform::trace(std::string_view text) {

@@ -14,6 +14,7 @@
 
 #include "flow/platform.h"
 #include "grid_timer.h"
+#include "key_clock.h"
 
 class QWidget;
 
@@ -55,7 +56,9 @@ class QtPlatform : public Platform {
     void showWindow() override { window_.showWindow(); }
     double scoreTextWidth(const std::string& text) override { return window_.scoreTextWidth(text); }
     bool askPlayAgain() override;
-    void endProgram() override;
+    void endProgram() override { endProgramWith(0); }
+    // Ends the program at once, from any depth of waits, with exit status `status`.
+    void endProgramWith(int status);
     void trace(std::string_view text) override;
     void changed(Region region, int index) override;
 
@@ -74,6 +77,7 @@ class QtPlatform : public Platform {
     Game* game_ = nullptr;
     bool ending_ = false;
     QElapsedTimer clock_;
+    KeyClock keys_;
     std::array<std::unique_ptr<GridTimer>, kTimerCount> timers_;
     std::unique_ptr<SoundSystem> sound_;  // opened after the first frame
     std::array<QString, kPlayerCount> boundSounds_;

@@ -54,11 +54,16 @@ void Game::GameOver() {
     const bool again = platform_.askPlayAgain();
     unwindIfObsolete(epoch);
     if (!again) endProgram();
+    // Whatever of the ended game still waits (a blast the game over ran inside, say) unwinds
+    // instead of going on in the new one.
+    beginEpoch();
     NewGame();
 }
 
 void Game::demoReset() {
     Pause(timing::kBeforeDemoRestart);
+    // The demo's next game: only the demo's own loop goes on from the lost one.
+    beginEpoch();
     st_.theLevel = 1;
     st_.theXP = 0;
     LevelMark();

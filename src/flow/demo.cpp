@@ -2,26 +2,39 @@
 // SPDX-License-Identifier: MIT
 
 // The game playing itself until the player starts.
+#include "flow/abandoned.h"
 #include "flow/game.h"
 #include "flow/timings.h"
 
 namespace quazzle {
 
+// One step of the demo. The demo's loop outlives the demo's games: when the demo loses one while
+// the step waits, the rest of the step belonged to the lost game and unwinds, and the loop goes
+// on with the restarted one. Only the start button and the end of the program end the loop.
+template <class Step>
+void Game::demoStep(Step&& step) {
+    try {
+        step();
+    } catch (const Abandoned&) {
+        // Decided below, as for a step that ran to its end.
+    }
+    if (!st_.isDemo || platform_.ending()) throw Abandoned{};
+}
+
 void Game::Demo() {
     setTimerInterval(TimerId::Timer1, timing::kHourglassTickMs);
     setTimerInterval(TimerId::Timer2, timing::kFirstCherryMs);
     for (;;) {
-        const std::uint64_t epoch = epoch_;
-        platform_.processEvents();
-        unwindIfObsolete(epoch);
+        demoStep([this] { platform_.processEvents(); });
         if (!st_.isDemo) break;
-        for (int c = 0; c < kCellCount; ++c) {
-            // A line the previous step cleared switched the board back on.
-            BoardAblement(kFalse);
-            picCell_MouseMove(c, 1, 1, 1, 1);
-            picCell_Click(c);
-            Pause(timing::kDemoStep);
-        }
+        for (int c = 0; c < kCellCount; ++c)
+            demoStep([this, c] {
+                // A line the previous step cleared switched the board back on.
+                BoardAblement(kFalse);
+                picCell_MouseMove(c, 1, 1, 1, 1);
+                picCell_Click(c);
+                Pause(timing::kDemoStep);
+            });
     }
     BoardAblement(kTrue);
     setTimerInterval(TimerId::Timer1, 0);

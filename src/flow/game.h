@@ -78,7 +78,12 @@ class Game {
     template <class Routine>
     void run(Routine&& routine);
     void startUp();
+    // A new game (the start button, Yes at the prompt, the demo's restart) begins a new epoch:
+    // every routine still waiting from the game before unwinds at its next wait.
+    void beginEpoch() { ++epoch_; }
     void unwindIfObsolete(std::uint64_t epoch) const;
+    template <class Step>
+    void demoStep(Step&& step);
     void endProgram();
 
     void setTimerInterval(TimerId id, int ms);

@@ -9,7 +9,7 @@ namespace quazzle {
 void Game::Command1_Click() {
     if (!st_.startButtonVisible) return;
     // Everything still waiting from the demo unwinds instead of going on.
-    ++epoch_;
+    beginEpoch();
     st_.startButtonVisible = false;
     platform_.changed(Region::StartButton, 0);
     st_.isDemo = false;

@@ -28,6 +28,7 @@ inline constexpr Colour kTeal = colour::kPalette[1];
 class Watched : public sim::SimPlatform {
   public:
     std::function<void(int)> onCell;
+    std::function<void(Region, int)> onChange;  // every repaint, cells included
     std::function<void(std::string_view)> onEffect;
     std::function<void(Player)> onPlayer;
     std::function<void(TimerId, int)> onArm;
@@ -40,6 +41,7 @@ class Watched : public sim::SimPlatform {
 
     void changed(Region region, int index) override {
         if (region == Region::Cell && onCell) onCell(index);
+        if (onChange) onChange(region, index);
     }
     void playEffect(std::string_view soundName) override {
         SimPlatform::playEffect(soundName);
@@ -100,8 +102,16 @@ struct Scenario {
     // The next bomb blasts `centre` (rows and columns 2 to 7), then its neighbours in
     // `directions` (1 above, 2 below, 3 left, 4 right, 5 to 8 the diagonals; three to five).
     void bombNext(int centre, const std::vector<int>& directions) {
-        queue({drawFor(rowOf(centre) - 1, 6), (static_cast<float>(columnOf(centre)) - 1.5f) / 6,
-               (static_cast<float>(directions.size()) - 2.5f) / 3});
+        bombCentreNext(centre);
+        bombNeighboursNext(directions);
+    }
+    // The two halves of those draws: a bomb draws its centre before the centre's flash, and
+    // its neighbours only after it, so a bomb set off during that flash draws in between.
+    void bombCentreNext(int centre) {
+        queue({drawFor(rowOf(centre) - 1, 6), (static_cast<float>(columnOf(centre)) - 1.5f) / 6});
+    }
+    void bombNeighboursNext(const std::vector<int>& directions) {
+        queue({(static_cast<float>(directions.size()) - 2.5f) / 3});
         for (int d : directions) queue({drawFor(d, 8)});
     }
 

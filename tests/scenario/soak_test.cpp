@@ -4,6 +4,7 @@
 // Hours of demo and real play under random input, with the game checked after every event.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <sstream>
@@ -27,6 +28,8 @@ struct Tally {
     int blasts = 0;
     int cherries = 0;
     int levelUps = 0;
+    int gameOversInBlasts = 0;  // game overs run inside a blast's wait
+    long events = 0;
 };
 
 class Soak {
@@ -37,26 +40,42 @@ class Soak {
     // The first broken rule, or "" when the whole run kept to the rules.
     std::string run(Tally& tally) {
         s_.sim.onEffect = [&](std::string_view name) {
+            touch([&] { return "the sound " + std::string(name); });
             if (name == "theQuazzle") {
                 if (ending_) fail("a second game over began while one ran");
                 ending_ = true;
                 ++tally.gameOvers;
+                tally.gameOversInBlasts += spaces_ > 0;
                 tally.demoGameOvers += s_.state().isDemo;
             }
             if (name == "theOver" && !ending_) fail("\"theOver\" outside a game over");
             tally.lines += name == "theScore";
         };
         s_.sim.onPlayer = [&](Player p) {
+            touch([&] { return "player " + std::to_string(static_cast<int>(p)); });
             if (s_.sim.now() == 0) return;  // start-up primes every player
             tally.blasts += p == Player::Explode;
             tally.cherries += p == Player::Cherry;
             tally.levelUps += p == Player::Levelup;
         };
-        // Only a new game and the demo's restart arm the bomb timer: a game over ends there.
-        s_.sim.onArm = [&](TimerId id, int ms) {
-            if (id == TimerId::Timer3 && ms > 0) ending_ = false;
+        s_.sim.onChange = [&](Region region, int index) {
+            touch([&] { return regionName(region, index); });
         };
-        s_.sim.afterEvent = [&] { check(); };
+        // Only start-up, a new game and the demo's restart arm the bomb timer: a game over ends
+        // there, and the event that armed it is the next game's from then on.
+        s_.sim.onArm = [&](TimerId id, int ms) {
+            touch([&] { return "timer " + std::to_string(static_cast<int>(id) + 1); });
+            if (id != TimerId::Timer3 || ms <= 0) return;
+            ending_ = false;
+            ++game_;
+            if (!gameOf_.empty()) gameOf_.back() = game_;
+        };
+        s_.sim.beforeEvent = [&] { gameOf_.push_back(game_); };
+        s_.sim.afterEvent = [&] {
+            gameOf_.pop_back();
+            ++tally.events;
+            check();
+        };
 
         std::uniform_real_distribution<double> when(0, seconds_ / 2);
         s_.sim.at(when(input_), [&] { s_.game.startPressed(); });
@@ -76,6 +95,37 @@ class Soak {
         out << what << " at " << s_.sim.now() << " s\n" << s_.board();
         failure_ = out.str();
         s_.sim.halt();
+    }
+
+    // Something changed the board, a bar, a sound or a timer. Every event belongs to the game
+    // during which it began; the start-up routine, which goes on as the demo's loop, belongs to
+    // the demo. Neither acts on a game that began after its own.
+    template <class What>
+    void touch(What&& what) {
+        if (gameOf_.empty() ? !s_.state().startButtonVisible : gameOf_.back() != game_)
+            fail(what() + " changed by a routine of an ended game");
+    }
+
+    static std::string regionName(Region region, int index) {
+        switch (region) {
+            case Region::Cell:
+                return "cell " + std::to_string(index);
+            case Region::Preview:
+                return "the preview";
+            case Region::Levels:
+                return "the levels";
+            case Region::Score:
+                return "the score";
+            case Region::Hourglass:
+                return "the hourglass";
+            case Region::XpBar:
+                return "the experience bar";
+            case Region::Bombs:
+                return "the bombs";
+            case Region::StartButton:
+                return "the start button";
+        }
+        return "?";
     }
 
     void check() {
@@ -113,6 +163,14 @@ class Soak {
         std::exponential_distribution<double> gap(1 / 0.3);
         s_.sim.after(gap(input_), [&] { poke(); });
         std::uniform_int_distribution<int> anyCell(0, kCellCount - 1);
+        // Bombs are kept for an hourglass about to run out, and then set off two at once.
+        const GameState& st = s_.state();
+        if (st.Bombs >= 2 && st.hourglassFill > 0.95 * layout::kHourglassFull) {
+            s_.sim.after(std::uniform_real_distribution<double>(0.02, 0.09)(input_),
+                         [&] { space(); });
+            space();
+            return;
+        }
         const double act = chance(input_);
         if (act < 0.30) {
             cell_ = anyCell(input_);
@@ -128,7 +186,8 @@ class Soak {
             }
             s_.game.clicked(cell_);
         } else if (act < 0.82) {
-            s_.game.keyReleased(kSpaceKey);
+            // Now and then a bomb goes off for nothing.
+            if (chance(input_) < 0.1) space();
         } else if (act < 0.85) {
             s_.game.keyReleased(13);
         } else if (act < 0.93) {
@@ -136,6 +195,12 @@ class Soak {
         } else if (act < 0.931) {
             s_.game.startPressed();
         }
+    }
+
+    void space() {
+        ++spaces_;
+        s_.game.keyReleased(kSpaceKey);
+        --spaces_;
     }
 
     // Mostly inside the cell, sometimes on its rim.
@@ -151,14 +216,17 @@ class Soak {
     double seconds_;
     int cell_ = 0;
     bool ending_ = false;
+    int spaces_ = 0;           // Space releases still running: blasts that wait
+    int game_ = 0;             // games begun: start-up, new games and the demo's restarts
+    std::vector<int> gameOf_;  // the game each running event began in, innermost last
     int prompts_ = 0;
     std::string failure_;
 };
 
-// QUAZZLE_SOAK_HOURS stretches the run; two simulated hours by default.
+// QUAZZLE_SOAK_HOURS stretches the run; four simulated hours by default.
 double soakHours() {
     const char* hours = std::getenv("QUAZZLE_SOAK_HOURS");
-    return hours ? std::max(0.1, std::atof(hours)) : 2;
+    return hours ? std::max(0.1, std::atof(hours)) : 4;
 }
 
 TEST(SoakScenario, HoursOfRandomPlayKeepTheRules) {
@@ -177,6 +245,12 @@ TEST(SoakScenario, HoursOfRandomPlayKeepTheRules) {
     EXPECT_GT(tally.blasts, 0);
     EXPECT_GT(tally.cherries, 0);
     EXPECT_GT(tally.levelUps, 0);
+    EXPECT_GT(tally.gameOversInBlasts, 0);
+    std::printf(
+        "%g simulated hours, %ld events: %d game overs (%d in the demo, %d inside a "
+        "blast), %d lines, %d blasts\n",
+        soakHours(), tally.events, tally.gameOvers, tally.demoGameOvers, tally.gameOversInBlasts,
+        tally.lines, tally.blasts);
 }
 
 }  // namespace

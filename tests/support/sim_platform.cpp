@@ -26,6 +26,7 @@ void SimPlatform::runDue(double until) {
     while (!ending_ && !queue_.empty() && queue_.begin()->first.time <= until) {
         auto node = queue_.extract(queue_.begin());
         now_ = std::max(now_, node.key().time);
+        if (beforeEvent) beforeEvent();
         node.mapped()();
         if (afterEvent) afterEvent();
     }

@@ -34,7 +34,8 @@ class SimPlatform : public Platform {
     void runFor(double seconds) { pause(seconds); }
     // Ends every wait: what runs unwinds back to the test.
     void halt() { ending_ = true; }
-    // Called after every event the queue runs.
+    // Called before and after every event the queue runs.
+    std::function<void()> beforeEvent;
     std::function<void()> afterEvent;
 
     // The "Play again?" box: waits `promptSeconds`, then gives the next answer (Yes when none).

@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("ALSOFT_DRIVERS")) qputenv("ALSOFT_DRIVERS", "null");
     QApplication app(argc, argv);
+    // A test that ends the game closes its window; that must not quit the tests after it.
+    QApplication::setQuitOnLastWindowClosed(false);
     QFont::insertSubstitution("Verdana", "DejaVu Sans");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
