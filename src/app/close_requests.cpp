@@ -7,21 +7,10 @@
 
 #include <QGuiApplication>
 #include <QWindow>
-#include <cstdlib>
-#include <cstring>
+
+#include "x11_atom.h"
 
 namespace quazzle {
-
-namespace {
-std::uint32_t internAtom(xcb_connection_t* connection, const char* name) {
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const std::uint32_t atom = reply ? reply->atom : std::uint32_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return atom;
-}
-}  // namespace
 
 CloseRequests::CloseRequests() {
     // The offscreen platform answers for X11 too, without a connection.

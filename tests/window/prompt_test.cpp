@@ -7,10 +7,9 @@
 #include <qpa/qwindowsysteminterface.h>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <cstdlib>
-#include <cstring>
 
 #include "window_fixture.h"
+#include "x11_atom.h"
 
 namespace quazzle::window {
 namespace {
@@ -139,15 +138,6 @@ TEST_P(PromptKeyTest, AKeyPressedAndReleasedOnThePromptAnswersIt) {
 
 INSTANTIATE_TEST_SUITE_P(N, PromptKeyTest, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "WithAlt" : "Alone"; });
-
-std::uint32_t internAtom(xcb_connection_t* connection, const char* name) {
-    const auto cookie =
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const std::uint32_t atom = reply ? reply->atom : std::uint32_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return atom;
-}
 
 // Asks `window` to close as a window manager does: on X11 with a WM_DELETE_WINDOW message; on
 // other platforms through the window's own close, which is what a Wayland compositor's request
