@@ -48,7 +48,7 @@ struct NextGame {
             if (begun >= 0) played.push_back(p);
             if (onPlayer) onPlayer(p, sim.now());
         };
-        sim.onCell = [this, &sim](int i) {
+        sim.onCell = [this](int i) {
             if (begun >= 0 && game->state().picCell[i].backColor == colour::kBombFlash)
                 flashed.push_back(i);
         };
