@@ -4,7 +4,8 @@
 // The rules' cost of what happens most: a pointer move over a busy board.
 #include <benchmark/benchmark.h>
 
-#include "flow/game.h"
+#include "game/game.h"
+#include "support/game_seam.h"
 #include "support/sim_platform.h"
 
 namespace {
@@ -26,8 +27,8 @@ void fillFullBoard(Board& board) {
 void pointerMoves(benchmark::State& state, void (*fill)(Board&), const char* piece) {
     sim::SimPlatform sim;
     Game game(sim, 1);
-    fill(game.editState().picCell);
-    game.editState().thePiece = piece;
+    fill(GameSeam::state(game).picCell);
+    GameSeam::state(game).thePiece = piece;
     int index = 0;
     for (auto _ : state) {
         game.picCell_MouseMove(index, 0, 0, 200, 200);

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "board/board.h"
-#include "flow/timings.h"
 #include "form1.h"
+#include "game/timings.h"
 
 namespace {
 

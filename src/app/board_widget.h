@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "flow/game.h"
+#include "game/game.h"
 #include "pictures.h"
 
 namespace quazzle {

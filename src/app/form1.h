@@ -11,7 +11,7 @@
 #include "accessibility/announcer.h"
 #include "board_widget.h"
 #include "close_requests.h"
-#include "flow/game.h"
+#include "game/game.h"
 #include "panel.h"
 #include "pictures.h"
 #include "qt_platform.h"

@@ -7,7 +7,7 @@
 
 #include "accessibility/spoken.h"
 #include "device_pixels.h"
-#include "flow/layout.h"
+#include "game/layout.h"
 
 namespace quazzle {
 

@@ -6,7 +6,7 @@
 #include <QRect>
 #include <cmath>
 
-#include "flow/layout.h"
+#include "game/layout.h"
 
 namespace quazzle {
 

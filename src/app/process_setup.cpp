@@ -11,7 +11,7 @@
 #include <csignal>
 #include <cstdio>
 
-#include "flow/layout.h"
+#include "game/layout.h"
 
 namespace quazzle {
 

@@ -14,7 +14,7 @@
 
 #include "audio/sound_system.h"
 #include "audio/wave_resources.h"
-#include "flow/game.h"
+#include "game/game.h"
 #include "hourglass_wake.h"
 #include "play_again_box.h"
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "flow/platform.h"
+#include "game/platform.h"
 #include "grid_timer.h"
 #include "key_clock.h"
 

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "board/preview.h"
-#include "flow/game_state.h"
+#include "game/game_state.h"
 
 namespace quazzle {
 

@@ -4,8 +4,8 @@
 // Earning bombs and setting them off.
 #include <array>
 
-#include "flow/game.h"
-#include "flow/timings.h"
+#include "game/game.h"
+#include "game/timings.h"
 
 namespace quazzle {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Putting the cherry on the board.
-#include "flow/game.h"
+#include "game/game.h"
 
 namespace quazzle {
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // The game playing itself until the player starts.
-#include "flow/abandoned.h"
-#include "flow/game.h"
-#include "flow/timings.h"
+#include "game/abandoned.h"
+#include "game/game.h"
+#include "game/timings.h"
 
 namespace quazzle {
 

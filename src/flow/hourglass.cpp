@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // The hourglass: the time left to place the piece in hand.
-#include "flow/game.h"
-#include "flow/layout.h"
-#include "flow/sounds.h"
+#include "game/game.h"
+#include "game/layout.h"
+#include "game/sounds.h"
 
 namespace quazzle {
 

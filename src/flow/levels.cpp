@@ -5,7 +5,7 @@
 #include <string>
 
 #include "board/colours.h"
-#include "flow/game.h"
+#include "game/game.h"
 
 namespace quazzle {
 

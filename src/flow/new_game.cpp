@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The starting state of a real game.
-#include "flow/game.h"
-#include "flow/timings.h"
+#include "game/game.h"
+#include "game/timings.h"
 
 namespace quazzle {
 

@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "flow/game.h"
+#include "game/game.h"
 
 namespace quazzle {
 

@@ -4,8 +4,8 @@
 // The score label and its divider.
 #include <string>
 
-#include "flow/game.h"
-#include "flow/layout.h"
+#include "game/game.h"
+#include "game/layout.h"
 
 namespace quazzle {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The start button and the Space key.
-#include "flow/game.h"
+#include "game/game.h"
 
 namespace quazzle {
 

@@ -4,10 +4,10 @@
 // What the window does when it loads.
 #include <string>
 
-#include "flow/game.h"
-#include "flow/layout.h"
-#include "flow/sounds.h"
-#include "flow/timings.h"
+#include "game/game.h"
+#include "game/layout.h"
+#include "game/sounds.h"
+#include "game/timings.h"
 
 namespace quazzle {
 

@@ -4,7 +4,7 @@
 #include "audio/sound_system.h"
 #include "audio/wave_file.h"
 #include "audio/wave_resources.h"
-#include "flow/sounds.h"
+#include "game/sounds.h"
 #include "loudness_meter.h"
 
 #include <gtest/gtest.h>

@@ -41,15 +41,15 @@ TEST_P(LevelColourTest, DrawsEvenlyFromTheColoursTheLevelHasOpened) {
 TEST_P(LevelColourTest, ScriptedDrawsPickTheirShareOfThePalette) {
     Session s;
     s.st().theLevel = level();
-    s.game.random().queue({0.0f});
+    GameSeam::random(s.game).queue({0.0f});
     EXPECT_EQ(s.game.RandomColor(), kPaletteColours[0]);
 
-    s.game.random().queue({kJustBelowOne});
+    GameSeam::random(s.game).queue({kJustBelowOne});
     const Colour top = s.game.RandomColor();
     if (level() <= 6) {
         EXPECT_EQ(top, kPaletteColours[level() - 1]);
         for (int entry = 1; entry <= level(); ++entry) {
-            s.game.random().queue({(entry - 0.5f) / level()});
+            GameSeam::random(s.game).queue({(entry - 0.5f) / level()});
             EXPECT_EQ(s.game.RandomColor(), kPaletteColours[entry - 1]) << "entry " << entry;
         }
     } else {
@@ -70,7 +70,7 @@ TEST(RandomColor, DrawsOnAShareEdgeGoUp) {
     for (const Boundary b : {Boundary{2, 0.5f, 2}, Boundary{4, 0.25f, 2}, Boundary{4, 0.75f, 4}}) {
         Session s;
         s.st().theLevel = b.level;
-        s.game.random().queue({b.draw});
+        GameSeam::random(s.game).queue({b.draw});
         EXPECT_EQ(s.game.RandomColor(), kPaletteColours[b.entry - 1])
             << "level " << b.level << " draw " << b.draw;
     }

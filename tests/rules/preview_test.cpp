@@ -37,7 +37,7 @@ Step gridPosition(int slot) {
 // drawn at level 6.
 void scriptDeal(Session& s, int kind, int entry) {
     s.st().theLevel = 6;
-    s.game.random().queue({(kind - 0.5f) / 12, (entry - 0.5f) / 6});
+    GameSeam::random(s.game).queue({(kind - 0.5f) / 12, (entry - 0.5f) / 6});
 }
 
 std::set<int> slotsIn(const PreviewCells& cells, Colour colour) {

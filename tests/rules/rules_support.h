@@ -13,7 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "flow/game.h"
+#include "game/game.h"
+#include "support/game_seam.h"
 #include "support/sim_platform.h"
 
 namespace quazzle::testing {
@@ -98,8 +99,8 @@ inline std::string testName(std::string_view name) {
 struct Session {
     explicit Session(std::uint32_t seed = 7) : game(sim, seed) { sim.attach(game); }
 
-    GameState& st() { return game.editState(); }
-    Board& board() { return game.editState().picCell; }
+    GameState& st() { return GameSeam::state(game); }
+    Board& board() { return GameSeam::state(game).picCell; }
     // A pointer move well inside cell `index`.
     void hover(int index) { game.picCell_MouseMove(index, 0, 0, 200, 200); }
 

@@ -13,8 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "flow/game.h"
+#include "game/game.h"
 #include "support/board_art.h"
+#include "support/game_seam.h"
 #include "support/sim_platform.h"
 
 namespace quazzle::scenario {
@@ -70,7 +71,7 @@ struct Scenario {
     Watched sim;
     Game game;
 
-    GameState& st() { return game.editState(); }
+    GameState& st() { return GameSeam::state(game); }
     const GameState& state() const { return game.state(); }
     const Cell& cell(int index) const { return game.state().picCell[index]; }
 
@@ -96,9 +97,9 @@ struct Scenario {
 
     // The next deal gives kind number `kind` (1 to 12) in palette entry `entry` of `level`.
     void dealNext(int kind, int entry, int level) {
-        game.random().queue({drawFor(kind, 12), drawFor(entry, level)});
+        GameSeam::random(game).queue({drawFor(kind, 12), drawFor(entry, level)});
     }
-    void queue(std::initializer_list<float> draws) { game.random().queue(draws); }
+    void queue(std::initializer_list<float> draws) { GameSeam::random(game).queue(draws); }
     // The next bomb blasts `centre` (rows and columns 2 to 7), then its neighbours in
     // `directions` (1 above, 2 below, 3 left, 4 right, 5 to 8 the diagonals; three to five).
     void bombNext(int centre, const std::vector<int>& directions) {

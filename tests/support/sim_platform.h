@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "flow/game.h"
-#include "flow/platform.h"
+#include "game/game.h"
+#include "game/platform.h"
 
 namespace quazzle::sim {
 

@@ -94,7 +94,7 @@ class AccessibilityTest : public WindowTest {
 
 TEST_F(AccessibilityTest, EveryControlHasARoleAndANameFromWhatItShows) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     s.Score = 12;
     s.TopScore = 340;
     s.theXP = 1;
@@ -154,7 +154,7 @@ TEST_F(AccessibilityTest, EveryControlHasARoleAndANameFromWhatItShows) {
 
 TEST_F(AccessibilityTest, TheBoardIsATableOfCellsNamedByTheirState) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     QAccessibleInterface* board = boardTable();
     QAccessibleTableInterface* table = board->tableInterface();
     ASSERT_TRUE(table);
@@ -217,7 +217,7 @@ TEST_F(AccessibilityTest, TheBoardIsATableOfCellsNamedByTheirState) {
 
 TEST_F(AccessibilityTest, HoverAndPlacementTellOnlyTheCellsThatChanged) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     s.thePiece = "SQUARE";
     s.Tag = colourText(1);
     s.Score = 0;
@@ -260,7 +260,7 @@ TEST_F(AccessibilityTest, HoverAndPlacementTellOnlyTheCellsThatChanged) {
 
 TEST_F(AccessibilityTest, ALineClearTellsEachCellAtMostTwiceAndTheLevelRise) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     for (int i : lineCells(LineKind::Row, 3)) s.picCell[i].backColor = colour::kPalette[0];
     s.picCell[36].picture = Picture::Cherry;
     s.picCell[36].tag = kCherryTag;
@@ -328,12 +328,12 @@ TEST_F(AccessibilityTest, TheDemoIsAnnouncedOnceAndTheStartOfTheGame) {
 
 TEST_F(AccessibilityTest, ABombTellsTheBlastedCellsAndTheBombsLeft) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     for (Cell& cell : s.picCell) cell.backColor = colour::kPalette[4];
     s.Bombs = 2;
     s.bombSolid = {true, true, false};
     // Centre 52, then three blasts: above, left, below right.
-    game().random().queue({0.5f, 0.0f, 0.0f, 0.0f, 0.3f, 0.99f});
+    GameSeam::random(game()).queue({0.5f, 0.0f, 0.0f, 0.0f, 0.3f, 0.99f});
     AccessibilityLog log;
 
     QTest::keyRelease(&form(), Qt::Key_Space);

@@ -47,7 +47,7 @@ TEST(HourglassWake, AFullGlassWakesForTheGameOverOnlyWhenNoneRuns) {
 // busy still count, each with its own step, because they run before the routine.
 TEST_F(WindowTest, TicksThatFellDueRunBeforeTheNextRoutine) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     s.Bombs = 1;
     s.bombSolid = {true, false, false};
     s.hourglassFill = 0;

@@ -18,7 +18,7 @@ int blackCells(const GameState& s) {
 
 TEST_F(WindowTest, PointerRimOfACellShowsNoPreview) {
     startRealGame();
-    game().editState().thePiece = "DOT";
+    GameSeam::state(game()).thePiece = "DOT";
     // Pixel offsets inside cell 44 and whether the preview shows: 1 px is 15 twips (< 20),
     // 2 px is 30; 26 px is 390 (<= 400), 27 px is 405.
     const struct {
@@ -39,7 +39,7 @@ TEST_F(WindowTest, PointerRimOfACellShowsNoPreview) {
 
 TEST_F(WindowTest, HoverThenClickPlacesThePieceInItsColour) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     s.thePiece = "SQUARE";
     s.Tag = std::to_string(colour::kPalette[3]);
     const QPoint point = cellPoint(44, {16, 16});
@@ -55,7 +55,7 @@ TEST_F(WindowTest, HoverThenClickPlacesThePieceInItsColour) {
 
 TEST_F(WindowTest, MovingOverTheWindowBackgroundWipesTheMarks) {
     startRealGame();
-    game().editState().thePiece = "H-D";
+    GameSeam::state(game()).thePiece = "H-D";
     QTest::mouseMove(handle(), cellPoint(50, {16, 16}));
     ASSERT_EQ(blackCells(game().state()), 2);
     QTest::mouseMove(handle(), QPoint(200, 380));  // below the board, beside the bombs
@@ -64,7 +64,7 @@ TEST_F(WindowTest, MovingOverTheWindowBackgroundWipesTheMarks) {
 
 TEST_F(WindowTest, SpaceReleaseSetsOffAHeldBombOnceWhateverHasFocus) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     s.Bombs = 2;
     // A held key repeats as release/press pairs; those releases spend nothing.
     QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", true);
@@ -79,7 +79,7 @@ TEST_F(WindowTest, SpaceReleaseSetsOffAHeldBombOnceWhateverHasFocus) {
 
 TEST_F(WindowTest, ThePromptAsksAndYesStartsANewGame) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     s.Score = 9;
     game().refreshScore();
     s.hourglassFill = 4810;
@@ -111,7 +111,7 @@ TEST_F(WindowTest, ThePromptAsksAndYesStartsANewGame) {
 
 TEST_F(WindowTest, AnsweringNoEndsTheProgram) {
     startRealGame();
-    game().editState().hourglassFill = 4810;
+    GameSeam::state(game()).hourglassFill = 4810;
     QTimer poll;
     poll.setInterval(20);
     QObject::connect(&poll, &QTimer::timeout, [&] {

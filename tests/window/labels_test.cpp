@@ -33,7 +33,7 @@ TEST_F(WindowTest, ScoreEndsBeforeTheInstructionsWithTheDividerAtItsMiddle) {
         std::int32_t score, best;
     } cases[] = {{0, 0}, {10, 10}, {123, 456}, {99999, 99999}, {INT_MAX, INT_MAX}};
     for (const auto& c : cases) {
-        GameState& s = game().editState();
+        GameState& s = GameSeam::state(game());
         s.Score = c.score;
         s.TopScore = c.best;
         game().refreshScore();
@@ -90,7 +90,7 @@ TEST_F(WindowTest, LevelsShowWholeInAllFourCorners) {
     const QRect box(362, 8, 170, 177);
     for (int level : {1, 9, 10, 99, 123}) {
         SCOPED_TRACE(level);
-        game().editState().theLevel = level;
+        GameSeam::state(game()).theLevel = level;
         game().LevelMark();
         const QSize whole = freeInk(QString::number(level)).size();
         for (const QRect& corner : levelInk(grab())) {
@@ -102,7 +102,7 @@ TEST_F(WindowTest, LevelsShowWholeInAllFourCorners) {
         }
     }
     // One digit stays where it always stood, on the right as on the left.
-    game().editState().theLevel = 2;
+    GameSeam::state(game()).theLevel = 2;
     game().LevelMark();
     const std::array<QRect, 4> ink = levelInk(grab());
     EXPECT_EQ(ink[1].left() - box.left(), 158 + (ink[0].left() - box.left() - 4));

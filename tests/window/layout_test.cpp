@@ -54,7 +54,7 @@ TEST_F(WindowTest, StartUpShowsEveryControlInPlace) {
 
 TEST_F(WindowTest, ScoreLabelAndDividerFollowTheText) {
     startRealGame();
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     s.Score = 5;
     s.TopScore = 1234;
     game().refreshScore();

@@ -21,7 +21,7 @@ TEST_F(WindowTest, PauseOfZeroReturnsAtOnceAndHandlesNoEvent) {
 TEST_F(WindowTest, PauseLastsAtLeastItsTimeAndRunsTicksThatFallDue) {
     QtPlatform& platform = form().platform();
     platform.armTimer(TimerId::Timer3, 1, true);  // one tick per 1/64 s
-    GameState& s = game().editState();
+    GameState& s = GameSeam::state(game());
     s.Bombs = 0;
     QElapsedTimer clock;
     clock.start();

@@ -31,7 +31,7 @@ class PromptTest : public WindowTest {
     // A real game whose hourglass runs out at once, with a score of 7 to tell it from the next.
     void loseTheGame() {
         startRealGame();
-        GameState& s = game().editState();
+        GameState& s = GameSeam::state(game());
         s.Score = 7;
         game().refreshScore();
         s.hourglassFill = 4810;

@@ -40,7 +40,7 @@ TEST_F(WindowTest, PicturesAndEdgesAreExactAtTheScreensScale) {
         ASSERT_DOUBLE_EQ(r, asked.toDouble()) << "the window is not at the scale asked for";
     }
     // The hourglass a fifth of the way down: a fill that ends inside a device pixel.
-    game().editState().hourglassFill = 1000;
+    GameSeam::state(game()).hourglassFill = 1000;
     form().refresh(Region::Hourglass, 0);
     const QImage image = grab().convertToFormat(QImage::Format_RGB32);
     SCOPED_TRACE(r);

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "form1.h"
+#include "support/game_seam.h"
 
 namespace quazzle::window {
 

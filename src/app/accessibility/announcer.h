@@ -13,7 +13,7 @@
 #include "accessibility/news.h"
 #include "accessibility/speech_queue.h"
 #include "board/board.h"
-#include "flow/platform.h"
+#include "game/platform.h"
 
 class QWidget;
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "flow/game_state.h"
+#include "game/game_state.h"
 
 namespace quazzle::accessibility {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "flow/game_state.h"
+#include "game/game_state.h"
 
 // What the window's controls say to assistive technology, in words, from the game's state.
 namespace quazzle::spoken {

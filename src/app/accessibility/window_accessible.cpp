@@ -8,7 +8,7 @@
 #include "accessibility/control_names.h"
 #include "accessibility/spoken.h"
 #include "accessibility/spoken_item.h"
-#include "flow/layout.h"
+#include "game/layout.h"
 #include "pixels.h"
 
 namespace quazzle::accessibility {

@@ -3,9 +3,9 @@
 
 // Finding complete one-colour lines, clearing them and paying for them.
 #include "board/lines.h"
-#include "flow/game.h"
-#include "flow/sounds.h"
-#include "flow/timings.h"
+#include "game/game.h"
+#include "game/sounds.h"
+#include "game/timings.h"
 
 namespace quazzle {
 

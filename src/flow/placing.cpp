@@ -4,7 +4,7 @@
 // Placing the piece in hand where the hover preview shows it.
 #include <algorithm>
 
-#include "flow/game.h"
+#include "game/game.h"
 
 namespace quazzle {
 

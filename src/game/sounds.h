@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "flow/platform.h"
+#include "game/platform.h"
 
 namespace quazzle::sound {
 

@@ -4,7 +4,7 @@
 // Cell colours, the palette draw and the board's input switch.
 #include <algorithm>
 
-#include "flow/game.h"
+#include "game/game.h"
 
 namespace quazzle {
 

@@ -24,6 +24,9 @@ enum class Region { Cell, Preview, Levels, Score, Hourglass, XpBar, Bombs, Start
 // the simulated platform for tests.
 class Platform {
   public:
+    Platform() = default;
+    Platform(const Platform&) = delete;
+    Platform& operator=(const Platform&) = delete;
     virtual ~Platform() = default;
 
     // Waits `seconds` while pending events (ticks, input, repaints) are handled.

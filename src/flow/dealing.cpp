@@ -4,7 +4,7 @@
 // Dealing the piece in hand and painting it into the preview box.
 #include <string>
 
-#include "flow/game.h"
+#include "game/game.h"
 
 namespace quazzle {
 

@@ -4,7 +4,7 @@
 // The hover preview: the cells the piece in hand would cover turn black.
 #include <algorithm>
 
-#include "flow/game.h"
+#include "game/game.h"
 
 namespace quazzle {
 

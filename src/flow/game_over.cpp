@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // The end of a game: sounds, the sweep, then the prompt or the demo's restart.
-#include "flow/game.h"
-#include "flow/sounds.h"
-#include "flow/timings.h"
+#include "game/game.h"
+#include "game/sounds.h"
+#include "game/timings.h"
 
 namespace quazzle {
 

@@ -9,8 +9,8 @@
 
 #include "board/board.h"
 #include "board/preview.h"
-#include "flow/layout.h"
-#include "flow/platform.h"
+#include "game/layout.h"
+#include "game/platform.h"
 
 namespace quazzle {
 

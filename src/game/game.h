@@ -9,8 +9,8 @@
 
 #include "board/pieces.h"
 #include "board/random.h"
-#include "flow/game_state.h"
-#include "flow/platform.h"
+#include "game/game_state.h"
+#include "game/platform.h"
 
 namespace quazzle {
 
@@ -27,8 +27,6 @@ class Game {
     Game& operator=(const Game&) = delete;
 
     const GameState& state() const { return st_; }
-    GameState& editState() { return st_; }
-    Random& random() { return rng_; }
 
     // Entry points from the toolkit. Each runs its routine to the end, or unwinds it quietly when
     // the start button or the end of the program has made it obsolete.
@@ -73,6 +71,9 @@ class Game {
     bool gameOverRunning() const { return gameOverEpoch_ == epoch_; }
 
   private:
+    // Tests set a board up and script the draws through it; nothing in the game does.
+    friend class GameSeam;
+
     template <class Routine>
     void entry(Routine&& routine);
     template <class Routine>
