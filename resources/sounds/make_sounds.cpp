@@ -16,6 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "game/sounds.h"
+
+namespace sound = quazzle::sound;
+
 namespace {
 
 constexpr int kRate = 44100;
@@ -486,23 +490,45 @@ bool writeWave(const std::filesystem::path& path, const Stereo& s) {
 // the others, the explosion and both game-over calls at the top (about -16 LUFS) and the
 // frequent placing click at the bottom. A recording's loudness follows from its shape, so its
 // level is set as the peak it is scaled to. README.md has the measurements.
-struct Recording {
-    const char* name;
+struct Synthesis {
+    std::string_view name;
     Stereo (*make)();
     double peakDb;
 };
 
-const Recording kRecordings[] = {
-    {"THEPLACE", place, -4.6},         {"THESCORE", score, -9.7},     {"THEQUAZZLE", quazzle, -9.0},
-    {"THEOVER", over, -1.8},           {"THECHERRY", cherry, -4.4},   {"THEBOMB", bomb, -6.7},
-    {"THEEXPLOSION", explosion, -2.4}, {"THELEVELUP", levelup, -2.4},
+const Synthesis kSyntheses[] = {
+    {sound::kPlace, place, -4.6},         {sound::kScore, score, -9.7},
+    {sound::kQuazzle, quazzle, -9.0},     {sound::kOver, over, -1.8},
+    {sound::kCherry, cherry, -4.4},       {sound::kBomb, bomb, -6.7},
+    {sound::kExplosion, explosion, -2.4}, {sound::kLevelup, levelup, -2.4},
 };
+static_assert(std::size(kSyntheses) == sound::kRecordings.size(), "one synthesis per recording");
+
+// The embedded name: the recording's name in capitals.
+std::string fileStem(std::string_view name) {
+    std::string stem(name);
+    std::ranges::transform(stem, stem.begin(), [](unsigned char c) { return std::toupper(c); });
+    return stem;
+}
+
+// For measure.sh: each recording's embedded name, route and the gain the game plays it at.
+void printRoutes() {
+    for (const sound::Recording& r : sound::kRecordings) {
+        const bool effect = r.route == sound::Route::Effect;
+        std::cout << fileStem(r.name) << (effect ? " effect " : " player ")
+                  << (effect ? sound::kEffectGain : sound::kPlayerGain) << '\n';
+    }
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--routes") {
+        printRoutes();
+        return 0;
+    }
     if (argc != 2) {
-        std::cerr << "usage: make_sounds OUTPUT_DIR\n";
+        std::cerr << "usage: make_sounds OUTPUT_DIR | --routes\n";
         return 2;
     }
     const std::filesystem::path dir = argv[1];
@@ -512,10 +538,16 @@ int main(int argc, char** argv) {
         std::cerr << "make_sounds: cannot create " << dir << ": " << error.message() << '\n';
         return 1;
     }
-    for (const Recording& r : kRecordings) {
+    for (const sound::Recording& recording : sound::kRecordings)
+        if (std::ranges::find(kSyntheses, recording.name, &Synthesis::name) ==
+            std::end(kSyntheses)) {
+            std::cerr << "make_sounds: no synthesis for " << recording.name << '\n';
+            return 1;
+        }
+    for (const Synthesis& r : kSyntheses) {
         Stereo sound = r.make();
         finish(sound, r.peakDb);
-        const auto path = dir / (std::string(r.name) + ".wav");
+        const auto path = dir / (fileStem(r.name) + ".wav");
         if (!writeWave(path, sound)) {
             std::cerr << "make_sounds: cannot write " << path << '\n';
             return 1;

@@ -5,22 +5,18 @@
 # Prints the loudness table of the recordings in WAVE_DIR as the game plays them.
 # Needs ffmpeg and sox.
 #
-# Usage: resources/sounds/measure.sh WAVE_DIR
+# Usage: resources/sounds/measure.sh WAVE_DIR [MAKE_SOUNDS]
+# MAKE_SOUNDS, the tool that wrote them, names the recordings; by default the one beside WAVE_DIR
+# in the build tree.
 set -eu
 
-dir=${1:?usage: measure.sh WAVE_DIR}
+dir=${1:?usage: measure.sh WAVE_DIR [MAKE_SOUNDS]}
+make_sounds=${2:-$dir/../make_sounds}
 heard=$(mktemp -d)
 trap 'rm -rf "$heard"' EXIT
 
-# name, route and the gain the game plays it at (SoundSystem::kEffectGain / kPlayerGain)
-routes='THEPLACE effect 1.0
-THESCORE effect 1.0
-THEQUAZZLE effect 1.0
-THEOVER effect 1.0
-THECHERRY player 0.5
-THEBOMB player 0.5
-THEEXPLOSION player 0.5
-THELEVELUP player 0.5'
+# name, route and the gain the game plays it at
+routes=$("$make_sounds" --routes)
 
 # The value on the line "    <label>: <value> <unit>" of section "<section>:" in ffmpeg's summary.
 summary() {

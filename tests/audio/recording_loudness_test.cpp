@@ -26,9 +26,8 @@ namespace {
 std::map<std::string_view, double> recordingGains() {
     std::map<std::string_view, double> gains;
     for (std::string_view name : {sound::kPlace, sound::kScore, sound::kQuazzle, sound::kOver})
-        gains[name] = SoundSystem::kEffectGain;
-    for (const auto& binding : sound::kPlayerBindings)
-        gains[binding.sound] = SoundSystem::kPlayerGain;
+        gains[name] = sound::kEffectGain;
+    for (const auto& binding : sound::kPlayerBindings) gains[binding.sound] = sound::kPlayerGain;
     return gains;
 }
 

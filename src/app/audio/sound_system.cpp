@@ -4,6 +4,7 @@
 #include "audio/sound_system.h"
 
 #include "audio/wave_file.h"
+#include "game/sounds.h"
 
 #include <AL/al.h>
 #include <AL/alc.h>
@@ -162,10 +163,10 @@ SoundSystem::SoundSystem() {
     const std::array<ALCint, 3> attributes = {ALC_MAX_AUXILIARY_SENDS, 0, 0};
     al->context = alcCreateContext(al->device, attributes.data());
     if (!al->context || alcMakeContextCurrent(al->context) != ALC_TRUE) return;
-    al->effect.source = newSource(kEffectGain);
+    al->effect.source = newSource(sound::kEffectGain);
     if (!al->effect.source) return;
     for (Voice& player : al->players) {
-        player.source = newSource(kPlayerGain);
+        player.source = newSource(sound::kPlayerGain);
         if (!player.source) return;
     }
     if (alcIsExtensionPresent(al->device, "ALC_SOFT_pause_device")) {

@@ -24,8 +24,6 @@ struct BufferInfo {
 class SoundSystem {
   public:
     static constexpr int kPlayers = 4;
-    static constexpr float kEffectGain = 1.0f;
-    static constexpr float kPlayerGain = 0.5f;  // volume 50 of 100
     // The shortest wait before a voice that should have ended is looked at again.
     static constexpr int kSilenceCheckMinMs = 5;
 
