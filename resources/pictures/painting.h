@@ -9,16 +9,18 @@
 #include <QRectF>
 #include <QSize>
 
+#include "qt_colour.h"
+
 // What every picture shares: the piece colours and a few drawing helpers.
 namespace quazzle::art {
 
-inline const QColor kRed{0xFF, 0x00, 0x00};
-inline const QColor kTeal{0x42, 0xB5, 0xA6};
-inline const QColor kAmber{0xFF, 0xC5, 0x00};
-inline const QColor kGreen{0x32, 0xCD, 0x32};
-inline const QColor kBlue{0x00, 0x00, 0xFF};
-inline const QColor kPurple{0x60, 0x00, 0xA0};
-inline const QColor kCellGrey{0x40, 0x40, 0x40};
+inline const QColor kRed = toQColor(colour::kRed);
+inline const QColor kTeal = toQColor(colour::kTeal);
+inline const QColor kAmber = toQColor(colour::kAmber);
+inline const QColor kGreen = toQColor(colour::kGreen);
+inline const QColor kBlue = toQColor(colour::kBlue);
+inline const QColor kPurple = toQColor(colour::kPurple);
+inline const QColor kCellGrey = toQColor(colour::kEmpty);
 
 // An image of `size` window pixels at `ratio` device pixels each; painting on it is in window
 // pixels.

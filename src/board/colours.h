@@ -23,9 +23,15 @@ inline constexpr Colour kPreviewBlank = 0x80C0FF;
 inline constexpr Colour kXpBack = 0x000000;
 inline constexpr Colour kXpFore = 0xFF00FF;
 
-// Piece colours in the order the levels open them: red, teal, amber, green, blue, purple.
-inline constexpr std::array<Colour, 6> kPalette = {0x0000FF, 0xA6B542, 0x00C5FF,
-                                                   0x32CD32, 0xFF0000, 0xA00060};
+inline constexpr Colour kRed = 0x0000FF;
+inline constexpr Colour kTeal = 0xA6B542;
+inline constexpr Colour kAmber = 0x00C5FF;
+inline constexpr Colour kGreen = 0x32CD32;
+inline constexpr Colour kBlue = 0xFF0000;
+inline constexpr Colour kPurple = 0xA00060;
+
+// Piece colours in the order the levels open them.
+inline constexpr std::array<Colour, 6> kPalette = {kRed, kTeal, kAmber, kGreen, kBlue, kPurple};
 
 inline constexpr int red(Colour c) { return c & 0xFF; }
 inline constexpr int green(Colour c) { return (c >> 8) & 0xFF; }

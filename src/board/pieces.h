@@ -37,6 +37,7 @@ inline constexpr int kMaxPieceCells = 9;
 // One kind of piece: its footprint on the board and its picture in the preview box.
 struct PieceKind {
     std::string_view name;
+    std::string_view words;  // the kind in plain words; an L is named by where its corner sits
     int cellCount;
     std::array<Offset, kMaxPieceCells> footprint;  // from the anchor, in marking order
     std::array<int, kMaxPieceCells> previewCells;  // preview indices, in painting order

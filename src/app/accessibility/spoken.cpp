@@ -17,40 +17,18 @@ struct Word {
     const char* word;
 };
 
-// Every colour a cell or a piece can show; the palette in its own order.
+// Every colour a cell or a piece can show; the piece colours in the order the levels open them.
 constexpr std::array<Word, 10> kColourWords = {{
     {colour::kEmpty, "empty"},
     {colour::kHoverMark, "marked"},
-    {colour::kPalette[0], "red"},
-    {colour::kPalette[1], "teal"},
-    {colour::kPalette[2], "amber"},
-    {colour::kPalette[3], "green"},
-    {colour::kPalette[4], "blue"},
-    {colour::kPalette[5], "purple"},
+    {colour::kRed, "red"},
+    {colour::kTeal, "teal"},
+    {colour::kAmber, "amber"},
+    {colour::kGreen, "green"},
+    {colour::kBlue, "blue"},
+    {colour::kPurple, "purple"},
     {colour::kClearFlash, "clearing"},
     {colour::kBombFlash, "blasted"},
-}};
-
-struct KindWords {
-    std::string_view kind;
-    const char* words;
-};
-
-// The L shapes are named by where their corner cell sits.
-constexpr std::array<KindWords, kKindCount> kKindWords = {{
-    {"L-R", "L, corner top-left"},
-    {"L-L", "L, corner bottom-left"},
-    {"L-RB", "L, corner top-right"},
-    {"L-LB", "L, corner bottom-right"},
-    {"SQUARE", "square"},
-    {"H-D", "pair, horizontal"},
-    {"V-D", "pair, vertical"},
-    {"DOT", "single cell"},
-    {"H-B", "bar of four, horizontal"},
-    {"V-B", "bar of four, vertical"},
-    {"H-P", "bar of five, horizontal"},
-    {"V-P", "bar of five, vertical"},
-    {"THREExTHREE", "block of three by three"},
 }};
 
 QString colourWord(Colour c) {
@@ -60,8 +38,9 @@ QString colourWord(Colour c) {
 }
 
 QString kindWords(std::string_view kind) {
-    const auto it = std::ranges::find(kKindWords, kind, &KindWords::kind);
-    return it != kKindWords.end() ? QString::fromLatin1(it->words) : QStringLiteral("none");
+    const PieceKind* found = findKind(kind);
+    return found ? QString::fromLatin1(found->words.data(), qsizetype(found->words.size()))
+                 : QStringLiteral("none");
 }
 }  // namespace
 
