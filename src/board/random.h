@@ -24,7 +24,6 @@ class Random {
 
     // The next draws return these values, in order, before the generator is used again.
     void queue(std::initializer_list<float> draws) { scripted_.insert(scripted_.end(), draws); }
-    void reseed(std::uint32_t seed) { engine_.seed(seed); }
 
   private:
     std::mt19937 engine_;

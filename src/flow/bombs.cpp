@@ -10,14 +10,13 @@
 namespace quazzle {
 
 namespace {
-constexpr int kMaxBombs = 3;
 // Neighbours of the blast centre by direction 1 to 8: above, below, left, right, then the
 // diagonals above left, above right, below left, below right.
 constexpr std::array<int, 8> kBlastDirections = {-10, 10, -1, 1, -11, -9, 9, 11};
 }  // namespace
 
 void Game::Timer3_Timer() {
-    if (st_.Bombs >= kMaxBombs) return;
+    if (st_.Bombs >= kBombSlots) return;
     platform_.playPlayer(Player::Bomb);
     ++st_.Bombs;
     showBombIcons();

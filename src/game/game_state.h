@@ -29,7 +29,8 @@ struct ProgressImage {
     int filled = 0;  // width of the part in the fore colour
 };
 
-inline constexpr int kBombSlots = 3;
+// The most bombs a player holds: one for each slot of the panel.
+inline constexpr int kBombSlots = int(layout::kBombLefts.size());
 // Cleared lines that make a level; the experience bar's full scale.
 inline constexpr int kLinesPerLevel = 5;
 // The demo's restart paints its empty bar against a scale of its own.

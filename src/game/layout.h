@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <array>
+
 // Where everything stands on the window, in twips (15 to a pixel at 100 % scale).
 namespace quazzle::layout {
 
@@ -31,12 +33,12 @@ inline constexpr int kHourglassStartFill = 15;
 
 inline constexpr Rect kXpBar{360, 4980, 4815, 135};
 inline constexpr int kBombTop = 5260;
-inline constexpr int kBombLefts[3] = {360, 840, 1320};
+// One slot for each bomb a player can hold.
+inline constexpr std::array<int, 3> kBombLefts = {360, 840, 1320};
 inline constexpr int kBombWidth = 450;
 inline constexpr int kBombHeight = 435;
 
 inline constexpr Rect kScoreLabel{3960, 5160, 1185, 570};
-inline constexpr int kLineTop = 5160;
 inline constexpr int kLineBottom = 5790;
 
 inline constexpr Rect kStartButton{2160, 2400, 1215, 315};
@@ -58,8 +60,6 @@ inline constexpr int kInstructionsWidth = 2535;
 inline constexpr int kInstructionsHeight = 2880;
 // The score text ends at least a pixel before the instructions frame.
 inline constexpr int kScoreRoom = kInstructionsFrame.left - kScoreLabel.left - kTwipsPerPixel;
-
-inline constexpr int kCherrySize = 450;
 
 inline constexpr Rect cellRect(int index) {
     return {kCellLeft + kCellPitch * (index % 10), kCellTop + kCellPitch * (index / 10), kCellSize,
