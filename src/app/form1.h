@@ -23,6 +23,8 @@ namespace quazzle {
 
 // The game's one window: every control at its place, painted from the game's state.
 class Form1 : public QWidget, public WindowHooks {
+    Q_OBJECT
+
   public:
     explicit Form1(std::uint32_t seed);
 

@@ -15,6 +15,8 @@ namespace quazzle {
 // it only when it was pressed after the box appeared and is released while the box is up: a key
 // held down from the game, or repeating, does nothing to it. Clicks answer it as ever.
 class PlayAgainBox : public QMessageBox {
+    Q_OBJECT
+
   public:
     // `appeared`: the window system's time as the box is shown (KeyClock::latest(); 0 unknown).
     explicit PlayAgainBox(QWidget* parent, quint64 appeared = 0);

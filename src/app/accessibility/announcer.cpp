@@ -54,9 +54,9 @@ void tellValue(QAccessibleInterface* iface, QVariant& said) {
 Announcer::Announcer(QWidget& window) : window_(window) {
     flush_.setSingleShot(true);
     flush_.setInterval(0);
-    QObject::connect(&flush_, &QTimer::timeout, [this] { flush(); });
+    QObject::connect(&flush_, &QTimer::timeout, &flush_, [this] { flush(); });
     speak_.setSingleShot(true);
-    QObject::connect(&speak_, &QTimer::timeout, [this] { speak(); });
+    QObject::connect(&speak_, &QTimer::timeout, &speak_, [this] { speak(); });
     clock_.start();
 }
 
@@ -94,7 +94,7 @@ void Announcer::tellCells(const WindowAccessible& window) {
 
 void Announcer::tellRegions(const WindowAccessible& window) {
     // Screen readers speak a bar's every move; the demo's experience is not the player's.
-    auto* form = dynamic_cast<Form1*>(&window_);
+    auto* form = qobject_cast<Form1*>(&window_);
     if (form && form->game().state().isDemo) regionsDue_.reset(int(Region::XpBar));
     for (const Target& target : kTargets) {
         const int r = int(target.region);
@@ -105,7 +105,7 @@ void Announcer::tellRegions(const WindowAccessible& window) {
 }
 
 void Announcer::gatherNews() {
-    auto* form = dynamic_cast<Form1*>(&window_);
+    auto* form = qobject_cast<Form1*>(&window_);
     if (!form) return;
     const Game& game = form->game();
     for (const News& news : newsroom_.look(sceneOf(game.state(), game.gameOverRunning())))

@@ -8,7 +8,7 @@
 namespace quazzle::accessibility {
 
 const GameState* gameOf(QWidget* widget) {
-    auto* form = widget ? dynamic_cast<Form1*>(widget->window()) : nullptr;
+    auto* form = widget ? qobject_cast<Form1*>(widget->window()) : nullptr;
     return form ? &form->game().state() : nullptr;
 }
 

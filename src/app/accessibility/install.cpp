@@ -18,12 +18,12 @@ namespace {
 QAccessibleInterface* make(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
-    if (auto* board = dynamic_cast<BoardWidget*>(widget)) return new BoardAccessible(board);
-    if (dynamic_cast<Form1*>(widget)) return new WindowAccessible(widget);
+    if (auto* board = qobject_cast<BoardWidget*>(widget)) return new BoardAccessible(board);
+    if (qobject_cast<Form1*>(widget)) return new WindowAccessible(widget);
     // A message box would be an alert; this one is the question that ends every game.
-    if (dynamic_cast<PlayAgainBox*>(widget))
+    if (qobject_cast<PlayAgainBox*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Dialog);
-    if (dynamic_cast<Panel*>(widget))
+    if (qobject_cast<Panel*>(widget))
         if (const PaintedControl* control = findPaintedControl(widget->objectName().toStdString()))
             return new PanelAccessible(widget, *control);
     return nullptr;
