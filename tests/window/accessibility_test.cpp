@@ -204,7 +204,7 @@ TEST_F(AccessibilityTest, TheBoardIsATableOfCellsNamedByTheirState) {
     // The prompt shows only its question; its description also gives the score it ends.
     s.Score = 12;
     s.TopScore = 340;
-    PlayAgainBox box(&form());
+    PlayAgainBox box(&form(), game().state());
     QAccessibleInterface* prompt = QAccessible::queryAccessibleInterface(&box);
     EXPECT_EQ(prompt->role(), QAccessible::Dialog);
     EXPECT_EQ(nameOf(prompt), "Game Over");

@@ -12,10 +12,4 @@ const GameState* gameOf(QWidget* widget) {
     return form ? &form->game().state() : nullptr;
 }
 
-QString promptDescription(QWidget* parent) {
-    const GameState* state = gameOf(parent);
-    return state ? QStringLiteral("Final score %1, best %2").arg(state->Score).arg(state->TopScore)
-                 : QString();
-}
-
 }  // namespace quazzle::accessibility

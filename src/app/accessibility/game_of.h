@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <QString>
-
 class QWidget;
 
 namespace quazzle {
@@ -15,9 +13,6 @@ namespace accessibility {
 
 // The state of the game whose window holds `widget`, or nullptr outside a game window.
 const GameState* gameOf(QWidget* widget);
-
-// What the prompt that ends a game describes beside its question: the final and the best score.
-QString promptDescription(QWidget* parent);
 
 }  // namespace accessibility
 }  // namespace quazzle
