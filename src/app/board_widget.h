@@ -13,6 +13,8 @@ namespace quazzle {
 // The hundred board cells. Pointer moves and clicks go to the cell under the pointer, with the
 // pointer's position inside that cell in twips.
 class BoardWidget : public QWidget {
+    Q_OBJECT
+
   public:
     BoardWidget(QWidget* parent, Game& game, Pictures& pictures);
 

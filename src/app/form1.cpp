@@ -13,7 +13,6 @@
 #include <cstdio>
 
 #include "accessibility/control_names.h"
-#include "accessibility/install.h"
 #include "artwork.h"
 #include "board/colours.h"
 #include "device_pixels.h"
@@ -45,9 +44,8 @@ Form1::Form1(std::uint32_t seed)
       smallFont_(verdana(8.25)),
       platform_(*this),
       game_(platform_, seed),
-      announcer_(*this) {
-    // Before the title: Qt 6.8 makes and keeps the window's accessible view when it is set.
-    accessibility::install();
+      views_(*this, game_),
+      announcer_(views_.parts()) {
     platform_.attach(game_);
     setWindowTitle("Quazzle");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -59,6 +57,8 @@ Form1::Form1(std::uint32_t seed)
     setFocusPolicy(Qt::StrongFocus);
     buildControls();
     nameControls();
+    views_.setControls(
+        {board_, hourglass_, preview_, xpBar_, instructions_, bombs_[0], score_, command1_});
 }
 
 void Form1::buildControls() {
@@ -91,7 +91,7 @@ void Form1::buildControls() {
     connect(command1_, &QPushButton::clicked, this, [this] { game_.startPressed(); });
 }
 
-// Assistive technology finds the painted controls by these names.
+// From Qt 6.8 on, assistive technology is given identifiers made from these names.
 void Form1::nameControls() {
     board_->setObjectName(controls::kBoard);
     hourglass_->setObjectName(controls::kHourglass);

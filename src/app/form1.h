@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "accessibility/announcer.h"
+#include "accessibility/views.h"
 #include "board_widget.h"
 #include "close_requests.h"
 #include "game/game.h"
@@ -23,6 +24,8 @@ namespace quazzle {
 
 // The game's one window: every control at its place, painted from the game's state.
 class Form1 : public QWidget, public WindowHooks {
+    Q_OBJECT
+
   public:
     explicit Form1(std::uint32_t seed);
 
@@ -67,6 +70,7 @@ class Form1 : public QWidget, public WindowHooks {
     mutable QFont fittedFont_;
     QtPlatform platform_;
     Game game_;
+    accessibility::Views views_;  // before the title is set
     accessibility::Announcer announcer_;
     CloseRequests closeRequests_;
     BoardWidget* board_ = nullptr;

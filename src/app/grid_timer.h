@@ -16,6 +16,8 @@ namespace quazzle {
 // timer need not wake for each: a planner says how many ticks ahead it must next wake, and the
 // ticks in between run when it does, or earlier when `catchUp` is asked for.
 class GridTimer : public QObject {
+    Q_OBJECT
+
   public:
     static constexpr qint64 kPeriodNs = 15'625'000;
     static constexpr qint64 kNever = std::numeric_limits<qint64>::max();

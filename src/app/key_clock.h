@@ -11,6 +11,8 @@ namespace quazzle {
 // event the application has been handed. Key events are stamped by the window system (the X
 // server's milliseconds, the compositor's), on a clock the program cannot read for itself.
 class KeyClock : public QObject {
+    Q_OBJECT
+
   public:
     KeyClock();  // watches every key event of the application from now on
 

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include "accessibility/game_of.h"
+#include "accessibility/spoken.h"
 
 namespace quazzle {
 
@@ -18,21 +18,21 @@ namespace {
 bool later(quint64 a, quint64 b) { return a > b || b - a > 0x8000'0000u; }
 }  // namespace
 
-PlayAgainBox::PlayAgainBox(QWidget* parent, quint64 appeared)
+PlayAgainBox::PlayAgainBox(QWidget* parent, const GameState& ended, quint64 appeared)
     : QMessageBox(parent), appeared_(appeared) {
     setWindowTitle("Game Over");
     setText("Play again?");
     setIcon(QMessageBox::NoIcon);
     setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     setDefaultButton(QMessageBox::Yes);
-    setAccessibleDescription(accessibility::promptDescription(parent));
+    setAccessibleDescription(spoken::finalScore(ended));
     button(QMessageBox::Yes)->setAccessibleName("Yes");
     button(QMessageBox::No)->setAccessibleName("No");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
-bool PlayAgainBox::ask(QWidget* parent, quint64 appeared) {
-    PlayAgainBox box(parent, appeared);
+bool PlayAgainBox::ask(QWidget* parent, const GameState& ended, quint64 appeared) {
+    PlayAgainBox box(parent, ended, appeared);
     qApp->installEventFilter(&box);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes);

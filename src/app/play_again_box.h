@@ -11,16 +11,21 @@
 
 namespace quazzle {
 
+struct GameState;
+
 // "Play again?": Yes by default, no icon, and only its two buttons can answer it. A key answers
 // it only when it was pressed after the box appeared and is released while the box is up: a key
 // held down from the game, or repeating, does nothing to it. Clicks answer it as ever.
 class PlayAgainBox : public QMessageBox {
+    Q_OBJECT
+
   public:
+    // `ended`: the game it asks about, whose scores assistive technology hears with the question.
     // `appeared`: the window system's time as the box is shown (KeyClock::latest(); 0 unknown).
-    explicit PlayAgainBox(QWidget* parent, quint64 appeared = 0);
+    PlayAgainBox(QWidget* parent, const GameState& ended, quint64 appeared = 0);
 
     // Shows the box and waits for the answer; true for Yes.
-    static bool ask(QWidget* parent, quint64 appeared);
+    static bool ask(QWidget* parent, const GameState& ended, quint64 appeared);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

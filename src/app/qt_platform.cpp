@@ -153,7 +153,7 @@ std::string QtPlatform::exeName() const {
 }
 
 bool QtPlatform::askPlayAgain() {
-    return PlayAgainBox::ask(window_.dialogParent(), keys_.latest());
+    return PlayAgainBox::ask(window_.dialogParent(), game_->state(), keys_.latest());
 }
 
 void QtPlatform::endProgramWith(int status) {

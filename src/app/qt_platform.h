@@ -26,7 +26,11 @@ class SoundSystem;
 // What the platform needs from the window it serves.
 class WindowHooks {
   public:
+    WindowHooks() = default;
     virtual ~WindowHooks() = default;
+    WindowHooks(const WindowHooks&) = delete;
+    WindowHooks& operator=(const WindowHooks&) = delete;
+
     virtual void refresh(Region region, int index) = 0;
     virtual void showWindow() = 0;
     virtual double scoreTextWidth(const std::string& text) const = 0;

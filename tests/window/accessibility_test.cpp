@@ -204,7 +204,7 @@ TEST_F(AccessibilityTest, TheBoardIsATableOfCellsNamedByTheirState) {
     // The prompt shows only its question; its description also gives the score it ends.
     s.Score = 12;
     s.TopScore = 340;
-    PlayAgainBox box(&form());
+    PlayAgainBox box(&form(), game().state());
     QAccessibleInterface* prompt = QAccessible::queryAccessibleInterface(&box);
     EXPECT_EQ(prompt->role(), QAccessible::Dialog);
     EXPECT_EQ(nameOf(prompt), "Game Over");
@@ -342,6 +342,26 @@ TEST_F(AccessibilityTest, ABombTellsTheBlastedCellsAndTheBombsLeft) {
     EXPECT_EQ(cellNames(told),
               (std::map<int, Names>{{42, blast}, {51, blast}, {52, blast}, {63, blast}}));
     EXPECT_EQ(namesTold(told, named("Bombs 1 of 3")), Names{"Bombs 1 of 3"});
+}
+
+// As the window goes, its game goes before its controls: a screen reader that hears them go is
+// told nothing of a game no longer there.
+TEST(AccessibilityOfAClosingWindow, ItsControlsSayNothingOfTheGameThatWent) {
+    auto form = std::make_unique<Form1>(1234);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    AccessibilityLog log;
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    for (int i = 0; i < window->childCount(); ++i)
+        ASSERT_FALSE(nameOf(window->child(i)).isEmpty()) << i;
+    log.take();
+
+    form.reset();
+    const std::vector<Told> told = log.take();
+    ASSERT_FALSE(told.empty());
+    for (const Told& t : told)
+        EXPECT_TRUE(t.name.isEmpty() || t.name == "Board" || t.name == "Start Game")
+            << t.name.toStdString();
 }
 
 TEST_F(AccessibilityTest, TheHourglassTellsEachWholePercentOnce) {

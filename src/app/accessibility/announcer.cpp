@@ -5,10 +5,9 @@
 
 #include <QWidget>
 
-#include "accessibility/control_names.h"
 #include "accessibility/notice_accessible.h"
-#include "accessibility/window_accessible.h"
-#include "form1.h"
+#include "board_widget.h"
+#include "game/game.h"
 
 namespace quazzle::accessibility {
 
@@ -17,20 +16,47 @@ enum class Says { Name, Value };
 
 struct Target {
     Region region;
-    const char* control;
     Says says;
 };
 
 // Cells are told one by one (tellCells); the start button is Qt's own and tells its own showing
 // and hiding.
 constexpr std::array<Target, 6> kTargets = {{
-    {Region::Preview, controls::kPreview, Says::Name},
-    {Region::Levels, controls::kLevel, Says::Name},
-    {Region::Score, controls::kScore, Says::Name},
-    {Region::Hourglass, controls::kHourglass, Says::Value},
-    {Region::XpBar, controls::kExperience, Says::Value},
-    {Region::Bombs, controls::kBombs[0], Says::Name},
+    {Region::Preview, Says::Name},
+    {Region::Levels, Says::Name},
+    {Region::Score, Says::Name},
+    {Region::Hourglass, Says::Value},
+    {Region::XpBar, Says::Value},
+    {Region::Bombs, Says::Name},
 }};
+
+QAccessibleInterface* viewOf(QWidget* control) {
+    return control ? QAccessible::queryAccessibleInterface(control) : nullptr;
+}
+
+// The view that shows what the rules changed in `region`.
+QAccessibleInterface* viewOf(const WindowParts& parts, Region region) {
+    const Controls& c = parts.controls();
+    switch (region) {
+        case Region::Cell:
+            return viewOf(c.board);
+        case Region::Preview:
+            return viewOf(c.preview);
+        case Region::Levels:
+            return parts.level();
+        case Region::Hourglass:
+            return viewOf(c.hourglass);
+        case Region::XpBar:
+            return viewOf(c.experience);
+        case Region::Bombs:
+            return viewOf(c.bombs);
+        case Region::Score:
+            return viewOf(c.score);
+        case Region::StartButton:
+            return viewOf(c.startButton);
+    }
+    return nullptr;
+}
 
 void tellName(QAccessibleInterface* iface, QVariant& said) {
     const QString now = iface->text(QAccessible::Name);
@@ -51,12 +77,12 @@ void tellValue(QAccessibleInterface* iface, QVariant& said) {
 }
 }  // namespace
 
-Announcer::Announcer(QWidget& window) : window_(window) {
+Announcer::Announcer(const WindowParts& parts) : parts_(parts) {
     flush_.setSingleShot(true);
     flush_.setInterval(0);
-    QObject::connect(&flush_, &QTimer::timeout, [this] { flush(); });
+    QObject::connect(&flush_, &QTimer::timeout, &flush_, [this] { flush(); });
     speak_.setSingleShot(true);
-    QObject::connect(&speak_, &QTimer::timeout, [this] { speak(); });
+    QObject::connect(&speak_, &QTimer::timeout, &speak_, [this] { speak(); });
     clock_.start();
 }
 
@@ -74,40 +100,36 @@ void Announcer::note(Region region, int index) {
 }
 
 void Announcer::flush() {
-    auto* window = dynamic_cast<WindowAccessible*>(QAccessible::queryAccessibleInterface(&window_));
-    if (window && QAccessible::isActive()) {
-        tellCells(*window);
-        tellRegions(*window);
+    if (QAccessible::isActive()) {
+        tellCells();
+        tellRegions();
         gatherNews();
     }
     cellsDue_.reset();
     regionsDue_.reset();
 }
 
-void Announcer::tellCells(const WindowAccessible& window) {
+void Announcer::tellCells() {
     if (cellsDue_.none()) return;
-    QAccessibleInterface* board = window.control(controls::kBoard);
+    QAccessibleInterface* board = viewOf(parts_, Region::Cell);
     if (!board) return;
     for (int i = 0; i < kCellCount; ++i)
         if (cellsDue_.test(i)) tellName(board->child(i), cellsSaid_[i]);
 }
 
-void Announcer::tellRegions(const WindowAccessible& window) {
+void Announcer::tellRegions() {
     // Screen readers speak a bar's every move; the demo's experience is not the player's.
-    auto* form = dynamic_cast<Form1*>(&window_);
-    if (form && form->game().state().isDemo) regionsDue_.reset(int(Region::XpBar));
+    if (parts_.state().isDemo) regionsDue_.reset(int(Region::XpBar));
     for (const Target& target : kTargets) {
         const int r = int(target.region);
         if (!regionsDue_.test(r)) continue;
-        if (QAccessibleInterface* iface = window.control(target.control))
+        if (QAccessibleInterface* iface = viewOf(parts_, target.region))
             (target.says == Says::Name ? tellName : tellValue)(iface, regionsSaid_[r]);
     }
 }
 
 void Announcer::gatherNews() {
-    auto* form = dynamic_cast<Form1*>(&window_);
-    if (!form) return;
-    const Game& game = form->game();
+    const Game& game = parts_.game();
     for (const News& news : newsroom_.look(sceneOf(game.state(), game.gameOverRunning())))
         queue_.add(news);
     if (!speak_.isActive() && queue_.wait(clock_.elapsed()) >= 0)
@@ -122,11 +144,12 @@ void Announcer::speak() {
 
 void Announcer::announce(const QString& words) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(&window_, words);
+    QAccessibleAnnouncementEvent event(&parts_.window(), words);
     QAccessible::updateAccessibility(&event);
 #else
     if (!noticeId_)
-        noticeId_ = QAccessible::registerAccessibleInterface(new NoticeAccessible(&window_));
+        noticeId_ =
+            QAccessible::registerAccessibleInterface(new NoticeAccessible(&parts_.window()));
     auto* notice = static_cast<NoticeAccessible*>(QAccessible::accessibleInterface(noticeId_));
     notice->setWords(words);
     QAccessibleEvent event(notice, QAccessible::ObjectShow);

@@ -12,14 +12,11 @@
 
 #include "accessibility/news.h"
 #include "accessibility/speech_queue.h"
+#include "accessibility/window_parts.h"
 #include "board/board.h"
 #include "game/platform.h"
 
-class QWidget;
-
 namespace quazzle::accessibility {
-
-class WindowAccessible;
 
 // Tells assistive technology what the rules changed. Changes are gathered and told once the
 // routine that made them waits or ends, and only where what a control says is new: a cell that
@@ -27,7 +24,7 @@ class WindowAccessible;
 // a pace a listener can follow. Without assistive technology it does nothing at all.
 class Announcer {
   public:
-    explicit Announcer(QWidget& window);
+    explicit Announcer(const WindowParts& parts);
     ~Announcer();
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
@@ -41,13 +38,13 @@ class Announcer {
 
     void note(Region region, int index);
     void flush();
-    void tellCells(const WindowAccessible& window);
-    void tellRegions(const WindowAccessible& window);
+    void tellCells();
+    void tellRegions();
     void gatherNews();
     void speak();
     void announce(const QString& words);
 
-    QWidget& window_;
+    const WindowParts& parts_;
     QTimer flush_;
     std::bitset<kCellCount> cellsDue_;
     std::bitset<kRegionCount> regionsDue_;

@@ -5,14 +5,13 @@
 
 #include <QWindow>
 
-#include "accessibility/game_of.h"
 #include "accessibility/spoken.h"
 #include "board_widget.h"
 
 namespace quazzle::accessibility {
 
-BoardAccessible::BoardAccessible(BoardWidget* board)
-    : QAccessibleWidget(board, QAccessible::Table) {}
+BoardAccessible::BoardAccessible(BoardWidget* board, const WindowParts& parts)
+    : QAccessibleWidget(board, QAccessible::Table), parts_(&parts) {}
 
 BoardAccessible::~BoardAccessible() {
     for (QAccessible::Id id : cellIds_)
@@ -24,7 +23,8 @@ BoardWidget* BoardAccessible::board() const { return static_cast<BoardWidget*>(w
 QAccessibleInterface* BoardAccessible::cell(int index) const {
     if (!onBoard(index)) return nullptr;
     QAccessible::Id& id = cellIds_[index];
-    if (!id) id = QAccessible::registerAccessibleInterface(new CellAccessible(board(), index));
+    if (!id)
+        id = QAccessible::registerAccessibleInterface(new CellAccessible(board(), index, parts_));
     return QAccessible::accessibleInterface(id);
 }
 
@@ -71,7 +71,8 @@ QString BoardAccessible::rowDescription(int row) const {
     return QStringLiteral("Row %1").arg(row + 1);
 }
 
-CellAccessible::CellAccessible(BoardWidget* board, int index) : board_(board), index_(index) {}
+CellAccessible::CellAccessible(BoardWidget* board, int index, const WindowParts* parts)
+    : board_(board), index_(index), parts_(parts) {}
 
 QWindow* CellAccessible::window() const {
     return board_ ? board_->window()->windowHandle() : nullptr;
@@ -82,7 +83,7 @@ QAccessibleInterface* CellAccessible::parent() const {
 }
 
 QString CellAccessible::text(QAccessible::Text t) const {
-    const GameState* state = gameOf(board_.data());
+    const GameState* state = stateOf(parts_);
     if (t != QAccessible::Name || !state) return {};
     // The cell under the pointer says whether the piece in hand would go down there.
     return board_->pointerCell() == index_ ? spoken::pointedCellAt(*state, index_)

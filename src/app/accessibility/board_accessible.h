@@ -8,6 +8,7 @@
 #include <array>
 
 #include "accessibility/leaf_accessible.h"
+#include "accessibility/window_parts.h"
 #include "board/board.h"
 
 namespace quazzle {
@@ -19,7 +20,7 @@ namespace accessibility {
 // The board as a table of ten rows of ten cells, each cell named by what it shows.
 class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
   public:
-    explicit BoardAccessible(BoardWidget* board);
+    BoardAccessible(BoardWidget* board, const WindowParts& parts);
     ~BoardAccessible() override;
 
     QAccessibleInterface* cell(int index) const;
@@ -57,6 +58,7 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   private:
     BoardWidget* board() const;
 
+    QPointer<const WindowParts> parts_;
     // The cells are made when first asked for and live in Qt's cache until the board goes.
     mutable std::array<QAccessible::Id, kCellCount> cellIds_{};
 };
@@ -64,7 +66,7 @@ class BoardAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
 // One board cell: it has no widget of its own.
 class CellAccessible : public LeafAccessible, public QAccessibleTableCellInterface {
   public:
-    CellAccessible(BoardWidget* board, int index);
+    CellAccessible(BoardWidget* board, int index, const WindowParts* parts);
 
     // QAccessibleInterface
     bool isValid() const override { return !board_.isNull(); }
@@ -89,6 +91,7 @@ class CellAccessible : public LeafAccessible, public QAccessibleTableCellInterfa
   private:
     QPointer<BoardWidget> board_;
     int index_;
+    QPointer<const WindowParts> parts_;
 };
 
 }  // namespace accessibility

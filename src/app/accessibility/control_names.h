@@ -7,7 +7,8 @@
 
 namespace quazzle::controls {
 
-// Object names of the window's controls, by which assistive technology's view finds them.
+// Object names of the window's controls. From Qt 6.8 on, they make the identifiers assistive
+// technology is given for the controls.
 inline constexpr char kBoard[] = "board";
 inline constexpr char kHourglass[] = "hourglass";
 inline constexpr char kPreview[] = "preview";
@@ -16,7 +17,5 @@ inline constexpr char kInstructions[] = "instructions";
 inline constexpr std::array<const char*, 3> kBombs = {"bomb1", "bomb2", "bomb3"};
 inline constexpr char kScore[] = "score";
 inline constexpr char kStartButton[] = "startButton";
-// The level labels are painted inside the preview box; this names what stands for them.
-inline constexpr char kLevel[] = "level";
 
 }  // namespace quazzle::controls

@@ -10,6 +10,10 @@ namespace quazzle::accessibility {
 // Something painted inside a control, with no widget and no children of its own.
 class LeafAccessible : public QAccessibleInterface {
   public:
+    LeafAccessible() = default;
+    LeafAccessible(const LeafAccessible&) = delete;
+    LeafAccessible& operator=(const LeafAccessible&) = delete;
+
     QObject* object() const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* child(int) const override { return nullptr; }

@@ -3,11 +3,6 @@
 
 #include "accessibility/panel_accessible.h"
 
-#include <algorithm>
-#include <array>
-
-#include "accessibility/control_names.h"
-#include "accessibility/game_of.h"
 #include "accessibility/spoken.h"
 
 namespace quazzle::accessibility {
@@ -23,29 +18,24 @@ QString experience(const GameState&) { return QStringLiteral("Experience"); }
 Meter experienceMeter(const GameState& s) { return {spoken::experience(s), kLinesPerLevel}; }
 
 QString instructions(const GameState&) { return spoken::instructions(); }
-
-// The first bomb slot speaks for all three; the window leaves the other two out.
-constexpr std::array<PaintedControl, 6> kPaintedControls = {{
-    {controls::kHourglass, QAccessible::ProgressBar, time, timeDescription, timeMeter},
-    {controls::kPreview, QAccessible::StaticText, spoken::piece, nullptr, nullptr},
-    {controls::kExperience, QAccessible::ProgressBar, experience, spoken::experienceText,
-     experienceMeter},
-    {controls::kInstructions, QAccessible::StaticText, instructions, nullptr, nullptr},
-    {controls::kBombs[0], QAccessible::StaticText, spoken::bombs, nullptr, nullptr},
-    {controls::kScore, QAccessible::StaticText, spoken::score, nullptr, nullptr},
-}};
 }  // namespace
 
-const PaintedControl* findPaintedControl(std::string_view objectName) {
-    const auto it = std::ranges::find(kPaintedControls, objectName, &PaintedControl::objectName);
-    return it != kPaintedControls.end() ? &*it : nullptr;
-}
+namespace painted {
+const PaintedControl kHourglass = {QAccessible::ProgressBar, time, timeDescription, timeMeter};
+const PaintedControl kPreview = {QAccessible::StaticText, spoken::piece, nullptr, nullptr};
+const PaintedControl kExperience = {QAccessible::ProgressBar, experience, spoken::experienceText,
+                                    experienceMeter};
+const PaintedControl kInstructions = {QAccessible::StaticText, instructions, nullptr, nullptr};
+const PaintedControl kBombs = {QAccessible::StaticText, spoken::bombs, nullptr, nullptr};
+const PaintedControl kScore = {QAccessible::StaticText, spoken::score, nullptr, nullptr};
+}  // namespace painted
 
-PanelAccessible::PanelAccessible(QWidget* panel, const PaintedControl& control)
-    : QAccessibleWidget(panel, control.role), control_(control) {}
+PanelAccessible::PanelAccessible(QWidget* panel, const PaintedControl& control,
+                                 const WindowParts& parts)
+    : QAccessibleWidget(panel, control.role), control_(control), parts_(&parts) {}
 
 QString PanelAccessible::text(QAccessible::Text t) const {
-    const GameState* state = gameOf(widget());
+    const GameState* state = stateOf(parts_);
     if (!state) return {};
     switch (t) {
         case QAccessible::Name:
@@ -64,12 +54,12 @@ void* PanelAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QVariant PanelAccessible::currentValue() const {
-    const GameState* state = gameOf(widget());
+    const GameState* state = stateOf(parts_);
     return state ? control_.meter(*state).value : 0;
 }
 
 QVariant PanelAccessible::maximumValue() const {
-    const GameState* state = gameOf(widget());
+    const GameState* state = stateOf(parts_);
     return state ? control_.meter(*state).maximum : 0;
 }
 

@@ -4,13 +4,11 @@
 #pragma once
 
 #include <QAccessibleWidget>
-#include <string_view>
+#include <QPointer>
 
-namespace quazzle {
+#include "accessibility/window_parts.h"
 
-struct GameState;
-
-namespace accessibility {
+namespace quazzle::accessibility {
 
 // A reading of a bar: its value out of its full scale (the least is 0).
 struct Meter {
@@ -20,20 +18,26 @@ struct Meter {
 
 // What one painted control says about itself.
 struct PaintedControl {
-    std::string_view objectName;
     QAccessible::Role role;
     QString (*name)(const GameState&);
     QString (*description)(const GameState&);  // nullptr: none
     Meter (*meter)(const GameState&);          // nullptr: the control shows no value
 };
 
-// The painted control whose object name is `objectName`, or nullptr.
-const PaintedControl* findPaintedControl(std::string_view objectName);
+// What each painted control says. The first bomb slot speaks for all three.
+namespace painted {
+extern const PaintedControl kHourglass;
+extern const PaintedControl kPreview;
+extern const PaintedControl kExperience;
+extern const PaintedControl kInstructions;
+extern const PaintedControl kBombs;
+extern const PaintedControl kScore;
+}  // namespace painted
 
 // A painted control, named and valued from the game's state each time it is asked.
 class PanelAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
   public:
-    PanelAccessible(QWidget* panel, const PaintedControl& control);
+    PanelAccessible(QWidget* panel, const PaintedControl& control, const WindowParts& parts);
 
     QString text(QAccessible::Text t) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
@@ -47,7 +51,7 @@ class PanelAccessible : public QAccessibleWidget, public QAccessibleValueInterfa
 
   private:
     const PaintedControl& control_;
+    QPointer<const WindowParts> parts_;
 };
 
-}  // namespace accessibility
-}  // namespace quazzle
+}  // namespace quazzle::accessibility

@@ -95,6 +95,10 @@ QString instructions() {
         "Fill rows and columns with single colours. Lines with cherries give extra points.");
 }
 
+QString finalScore(const GameState& state) {
+    return QStringLiteral("Final score %1, best %2").arg(state.Score).arg(state.TopScore);
+}
+
 int experience(const GameState& state) { return std::clamp(state.theXP, 0, kLinesPerLevel); }
 
 QString experienceText(const GameState& state) {

@@ -23,6 +23,8 @@ QString score(const GameState& state);  // "Score 12, best 340"
 QString level(const GameState& state);  // "Level 2"
 QString bombs(const GameState& state);  // "Bombs 2 of 3"
 QString instructions();
+// What the prompt that ends a game describes beside its question: "Final score 12, best 340".
+QString finalScore(const GameState& state);
 
 // Lines toward the next level, out of kLinesPerLevel; "1 of 5".
 int experience(const GameState& state);

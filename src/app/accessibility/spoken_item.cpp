@@ -4,13 +4,12 @@
 #include "accessibility/spoken_item.h"
 
 #include <QWindow>
-
-#include "accessibility/game_of.h"
+#include <utility>
 
 namespace quazzle::accessibility {
 
 SpokenItem::SpokenItem(QWidget* host, QRect area, Speech name)
-    : host_(host), area_(area), name_(name) {}
+    : host_(host), area_(area), name_(std::move(name)) {}
 
 QWindow* SpokenItem::window() const { return host_ ? host_->window()->windowHandle() : nullptr; }
 
@@ -19,8 +18,7 @@ QAccessibleInterface* SpokenItem::parent() const {
 }
 
 QString SpokenItem::text(QAccessible::Text t) const {
-    const GameState* state = gameOf(host_.data());
-    return t == QAccessible::Name && state ? name_(*state) : QString();
+    return t == QAccessible::Name ? name_() : QString();
 }
 
 QRect SpokenItem::rect() const {

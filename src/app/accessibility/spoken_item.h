@@ -6,20 +6,17 @@
 #include <QAccessibleInterface>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "accessibility/leaf_accessible.h"
 
-namespace quazzle {
-
-struct GameState;
-
-namespace accessibility {
+namespace quazzle::accessibility {
 
 // Static text painted inside a control, with no widget of its own: it lies in `area` of `host`
-// and belongs to the window.
+// and belongs to the window. It says what `name` gives at each look.
 class SpokenItem : public LeafAccessible {
   public:
-    using Speech = QString (*)(const GameState&);
+    using Speech = std::function<QString()>;
     SpokenItem(QWidget* host, QRect area, Speech name);
 
     bool isValid() const override { return !host_.isNull(); }
@@ -36,5 +33,4 @@ class SpokenItem : public LeafAccessible {
     Speech name_;
 };
 
-}  // namespace accessibility
-}  // namespace quazzle
+}  // namespace quazzle::accessibility

@@ -4,62 +4,26 @@
 #include "accessibility/window_accessible.h"
 
 #include <QWidget>
+#include <initializer_list>
 
-#include "accessibility/control_names.h"
-#include "accessibility/spoken.h"
-#include "accessibility/spoken_item.h"
-#include "game/layout.h"
-#include "pixels.h"
+#include "board_widget.h"
 
 namespace quazzle::accessibility {
 
-namespace {
-QWidget* childNamed(const QWidget* window, std::string_view name) {
-    return window->findChild<QWidget*>(QString::fromLatin1(name.data(), qsizetype(name.size())),
-                                       Qt::FindDirectChildrenOnly);
-}
-
-// The level is read where its top-left label is painted; the rest of the box is the piece.
-QRect levelArea() {
-    return {px(layout::kLevelLabelLefts[0]), px(layout::kLevelLabelTops[0]),
-            px(layout::kLevelLabelWidth), px(layout::kLevelLabelHeight)};
-}
-
-bool speaksThroughFirstBomb(const QString& name) {
-    return name == QLatin1String(controls::kBombs[1]) || name == QLatin1String(controls::kBombs[2]);
-}
-}  // namespace
-
-WindowAccessible::WindowAccessible(QWidget* window)
-    : QAccessibleWidget(window, QAccessible::Window) {}
-
-WindowAccessible::~WindowAccessible() {
-    if (levelId_) QAccessible::deleteAccessibleInterface(levelId_);
-}
-
-QAccessibleInterface* WindowAccessible::control(std::string_view name) const {
-    if (name == controls::kLevel) return level();
-    QWidget* w = childNamed(widget(), name);
-    return w ? QAccessible::queryAccessibleInterface(w) : nullptr;
-}
-
-QAccessibleInterface* WindowAccessible::level() const {
-    QWidget* preview = childNamed(widget(), controls::kPreview);
-    if (!preview) return nullptr;
-    if (!levelId_)
-        levelId_ = QAccessible::registerAccessibleInterface(
-            new SpokenItem(preview, levelArea(), spoken::level));
-    return QAccessible::accessibleInterface(levelId_);
-}
+WindowAccessible::WindowAccessible(const WindowParts& parts)
+    : QAccessibleWidget(&parts.window(), QAccessible::Window), parts_(&parts) {}
 
 QList<QAccessibleInterface*> WindowAccessible::children() const {
     QList<QAccessibleInterface*> list;
-    for (QObject* object : widget()->children()) {
-        auto* w = qobject_cast<QWidget*>(object);
-        if (!w || w->isWindow() || speaksThroughFirstBomb(w->objectName())) continue;
+    if (!parts_) return list;
+    const Controls& c = parts_->controls();
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c.board, c.hourglass, c.preview, c.experience,
+                                         c.instructions, c.bombs, c.score, c.startButton}) {
+        if (!w) continue;  // not made yet
         if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w))
             list.append(iface);
-        if (w->objectName() == QLatin1String(controls::kPreview)) list.append(level());
+        if (w == c.preview) list.append(parts_->level());
     }
     return list;
 }
@@ -70,7 +34,7 @@ QAccessibleInterface* WindowAccessible::child(int index) const {
 }
 
 QAccessibleInterface* WindowAccessible::childAt(int x, int y) const {
-    QAccessibleInterface* levelText = level();
+    QAccessibleInterface* levelText = parts_ ? parts_->level() : nullptr;
     if (levelText && levelText->rect().contains(x, y)) return levelText;
     // Later controls lie on top: the start button covers the board until it hides.
     const QList<QAccessibleInterface*> list = children();

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QAccessibleWidget>
-#include <string_view>
+#include <QPointer>
+
+#include "accessibility/window_parts.h"
 
 namespace quazzle::accessibility {
 
@@ -12,11 +14,7 @@ namespace quazzle::accessibility {
 // bomb slots as one, and the level, painted inside the preview box, as a text of its own.
 class WindowAccessible : public QAccessibleWidget {
   public:
-    explicit WindowAccessible(QWidget* window);
-    ~WindowAccessible() override;
-
-    // The control named `name` (see control_names.h), or nullptr.
-    QAccessibleInterface* control(std::string_view name) const;
+    explicit WindowAccessible(const WindowParts& parts);
 
     int childCount() const override { return int(children().size()); }
     QAccessibleInterface* child(int index) const override;
@@ -25,9 +23,8 @@ class WindowAccessible : public QAccessibleWidget {
 
   private:
     QList<QAccessibleInterface*> children() const;
-    QAccessibleInterface* level() const;
 
-    mutable QAccessible::Id levelId_ = 0;
+    QPointer<const WindowParts> parts_;
 };
 
 }  // namespace quazzle::accessibility

@@ -176,7 +176,7 @@ SoundSystem::SoundSystem() {
             alcGetProcAddress(al->device, "alcDeviceResumeSOFT"));
     }
     al->idle.setSingleShot(true);
-    QObject::connect(&al->idle, &QTimer::timeout, [this] { sleepWhenSilent(); });
+    QObject::connect(&al->idle, &QTimer::timeout, &al->idle, [this] { sleepWhenSilent(); });
     al_ = std::move(al);
 }
 
