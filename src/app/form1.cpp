@@ -98,7 +98,8 @@ void Form1::nameControls() {
     preview_->setObjectName(controls::kPreview);
     xpBar_->setObjectName(controls::kExperience);
     instructions_->setObjectName(controls::kInstructions);
-    for (int k = 0; k < kBombSlots; ++k) bombs_[k]->setObjectName(controls::kBombs[k]);
+    for (int k = 0; k < kBombSlots; ++k)
+        bombs_[k]->setObjectName(QLatin1String(controls::kBombPrefix) + QString::number(k + 1));
     score_->setObjectName(controls::kScore);
     command1_->setObjectName(controls::kStartButton);
 }

@@ -29,7 +29,6 @@ class GridTimer : public QObject {
     void setPlanner(Planner planner) { planner_ = std::move(planner); }
     // Starts the count afresh; 0 or disabled stops the ticks.
     void arm(int intervalMs, bool enabled);
-    bool running() const { return periodNs_ > 0; }
 
     // When the next tick not yet run falls due, on the clock; kNever when stopped.
     qint64 nextDueNs() const;
@@ -41,6 +40,7 @@ class GridTimer : public QObject {
     void replan();
 
   private:
+    bool running() const { return periodNs_ > 0; }
     void fire();
 
     const QElapsedTimer& clock_;

@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include <array>
-
 namespace quazzle::controls {
 
 // Object names of the window's controls. From Qt 6.8 on, they make the identifiers assistive
@@ -14,7 +12,8 @@ inline constexpr char kHourglass[] = "hourglass";
 inline constexpr char kPreview[] = "preview";
 inline constexpr char kExperience[] = "experience";
 inline constexpr char kInstructions[] = "instructions";
-inline constexpr std::array<const char*, 3> kBombs = {"bomb1", "bomb2", "bomb3"};
+// Bomb slots are named "bomb1", "bomb2", ... from the left.
+inline constexpr char kBombPrefix[] = "bomb";
 inline constexpr char kScore[] = "score";
 inline constexpr char kStartButton[] = "startButton";
 
