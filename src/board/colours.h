@@ -27,9 +27,9 @@ inline constexpr Colour kXpFore = 0xFF00FF;
 inline constexpr std::array<Colour, 6> kPalette = {0x0000FF, 0xA6B542, 0x00C5FF,
                                                    0x32CD32, 0xFF0000, 0xA00060};
 
-inline constexpr int red(Colour c) { return c & 0xFF; }
-inline constexpr int green(Colour c) { return (c >> 8) & 0xFF; }
-inline constexpr int blue(Colour c) { return (c >> 16) & 0xFF; }
+constexpr int red(Colour c) { return c & 0xFF; }
+constexpr int green(Colour c) { return (c >> 8) & 0xFF; }
+constexpr int blue(Colour c) { return (c >> 16) & 0xFF; }
 }  // namespace colour
 
 // The colour written as decimal text, or nothing when the text is not a whole number.

@@ -61,7 +61,7 @@ inline constexpr int kScoreRoom = kInstructionsFrame.left - kScoreLabel.left - k
 
 inline constexpr int kCherrySize = 450;
 
-inline constexpr Rect cellRect(int index) {
+constexpr Rect cellRect(int index) {
     return {kCellLeft + kCellPitch * (index % 10), kCellTop + kCellPitch * (index / 10), kCellSize,
             kCellSize};
 }
