@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 namespace quazzle {
 
@@ -17,7 +18,7 @@ class Panel : public QWidget {
     using Painter = std::function<void(QPainter&, const QRect&)>;
 
     Panel(QWidget* parent, const QRect& geometry, Painter painter)
-        : QWidget(parent), paint_(painter) {
+        : QWidget(parent), paint_(std::move(painter)) {
         setGeometry(geometry);
         setMouseTracking(true);
         setAttribute(Qt::WA_OpaquePaintEvent);

@@ -37,7 +37,8 @@ constexpr std::array<PaintedControl, 6> kPaintedControls = {{
 }  // namespace
 
 const PaintedControl* findPaintedControl(std::string_view objectName) {
-    const auto it = std::ranges::find(kPaintedControls, objectName, &PaintedControl::objectName);
+    const auto* const it =
+        std::ranges::find(kPaintedControls, objectName, &PaintedControl::objectName);
     return it != kPaintedControls.end() ? &*it : nullptr;
 }
 

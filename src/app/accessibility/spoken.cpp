@@ -54,13 +54,13 @@ constexpr std::array<KindWords, kKindCount> kKindWords = {{
 }};
 
 QString colourWord(Colour c) {
-    const auto it = std::ranges::find(kColourWords, c, &Word::colour);
+    const auto* const it = std::ranges::find(kColourWords, c, &Word::colour);
     if (it != kColourWords.end()) return QString::fromLatin1(it->word);
     return QColor(colour::red(c), colour::green(c), colour::blue(c)).name();
 }
 
 QString kindWords(std::string_view kind) {
-    const auto it = std::ranges::find(kKindWords, kind, &KindWords::kind);
+    const auto* const it = std::ranges::find(kKindWords, kind, &KindWords::kind);
     return it != kKindWords.end() ? QString::fromLatin1(it->words) : QStringLiteral("none");
 }
 }  // namespace
