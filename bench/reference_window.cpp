@@ -55,5 +55,5 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ReferenceWindow window;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

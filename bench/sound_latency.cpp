@@ -31,7 +31,7 @@ double playToFirstSampleMs(quazzle::SoundSystem& sound) {
     clock.start();
     sound.playPlayer(0);
     while (sound.playerOffsetSeconds(0) <= 0 && clock.elapsed() < 1000) QThread::usleep(100);
-    return clock.nsecsElapsed() / 1e6;
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
             idle(0.13 + gap);
             ms.push_back(playToFirstSampleMs(sound));
         }
-        std::sort(ms.begin(), ms.end());
+        std::ranges::sort(ms);
         std::printf("after %.1f s of silence: median %.2f ms (%.2f to %.2f), %d plays\n", gap,
                     ms[ms.size() / 2], ms.front(), ms.back(), runs);
     }

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    const QStringList args = app.arguments();
+    const QStringList args = QGuiApplication::arguments();
     const QDir dir(args.size() > 1 ? args.at(1) : QStringLiteral("."));
     const qreal ratio = args.size() > 2 ? args.at(2).toDouble() : 1.0;
     if (!dir.exists() || ratio <= 0) {

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    const QStringList args = app.arguments();
+    const QStringList args = QGuiApplication::arguments();
     if (args.size() < 4) {
         std::fprintf(stderr, "usage: make_icons OUTDIR NAME SIZE...\n");
         return 1;

@@ -10,8 +10,6 @@
 namespace quazzle {
 
 // Cell colours are stored blue-green-red.
-inline QColor toQColor(Colour c) {
-    return QColor(colour::red(c), colour::green(c), colour::blue(c));
-}
+inline QColor toQColor(Colour c) { return {colour::red(c), colour::green(c), colour::blue(c)}; }
 
 }  // namespace quazzle

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ namespace sound = quazzle::sound;
 namespace {
 
 constexpr int kRate = 44100;
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 constexpr double kTwoPi = 2.0 * kPi;
 
 std::size_t framesFor(double seconds) {
@@ -426,8 +427,9 @@ void finish(Stereo& s, double peakDb) {
     const std::size_t n = s.size();
     for (std::size_t i = 0; i < n; ++i) {
         double g = 1.0;
-        if (i < fadeIn) g *= smoothRamp(static_cast<double>(i) / fadeIn);
-        if (n - 1 - i < fadeOut) g *= smoothRamp(static_cast<double>(n - 1 - i) / fadeOut);
+        if (i < fadeIn) g *= smoothRamp(static_cast<double>(i) / static_cast<double>(fadeIn));
+        if (n - 1 - i < fadeOut)
+            g *= smoothRamp(static_cast<double>(n - 1 - i) / static_cast<double>(fadeOut));
         s.left[i] *= g;
         s.right[i] *= g;
     }

@@ -47,7 +47,8 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     DevicePixels device(painter, devicePixelRatioF());
     const GameState& s = game_.state();
     // Neighbours share their edge line, at every scale: a cell is one pitch and one line wide.
-    const int pitch = device.at(kPitch), size = pitch + device.line();
+    const int pitch = device.at(kPitch);
+    const int size = pitch + device.line();
     // Where the widget ends half a device pixel beyond the last cell, the window shows.
     const int end = pitch * (kBoardSide - 1) + size;
     device.fillInDevicePixels(QRect(end, 0, size, end + size), Qt::white);

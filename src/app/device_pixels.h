@@ -34,7 +34,8 @@ class DevicePixels {
 
     int at(double windowPixels) const { return devicePixel(windowPixels, ratio_); }
     QRect map(const QRectF& r) const {
-        const int left = at(r.left()), top = at(r.top());
+        const int left = at(r.left());
+        const int top = at(r.top());
         return {left, top, at(r.right()) - left, at(r.bottom()) - top};
     }
 

@@ -247,7 +247,7 @@ void Form1::paintPreview(QPainter& p) const {
     for (int k = 0; k < kLevelLabels; ++k)
         p.drawText(
             levelLabelBox(k),
-            (layout::kLevelLabelGrowsLeft[k] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
+            int((layout::kLevelLabelGrowsLeft[k] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop),
             QString::fromStdString(s.lblMyLevel[k]));
 }
 

@@ -23,5 +23,5 @@ int main(int argc, char* argv[]) {
 
     quazzle::Form1 form(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     QTimer::singleShot(0, &form, [&form] { form.game().load(); });
-    return app.exec();
+    return QApplication::exec();
 }

@@ -15,8 +15,8 @@
 
 namespace quazzle {
 
-static_assert(layout::kClientWidth / layout::kTwipsPerPixel * kMaxScaleFactor <= 7680 &&
-                  layout::kClientHeight / layout::kTwipsPerPixel * kMaxScaleFactor <= 4320,
+static_assert(double(layout::kClientWidth) / layout::kTwipsPerPixel * kMaxScaleFactor <= 7680 &&
+                  double(layout::kClientHeight) / layout::kTwipsPerPixel * kMaxScaleFactor <= 4320,
               "the window at the largest factor fits an 8K screen");
 
 void guardStandardStreams() {
@@ -54,7 +54,8 @@ void sanitiseScaleFactor() {
     qunsetenv(name);
     // The value as typed, on one line and not too long to read.
     std::string shown;
-    for (char c : value.left(40)) shown += c >= ' ' && c <= '~' ? c : '?';
+    const QByteArray head = value.left(40);
+    for (char c : head) shown += c >= ' ' && c <= '~' ? c : '?';
     if (value.size() > 40) shown += "...";
     std::fprintf(stderr, "quazzle: ignoring %s=\"%s\" (%s); the window is shown at scale 1\n", name,
                  shown.c_str(), fault.c_str());

@@ -123,7 +123,8 @@ void QtPlatform::openSound() {
 }
 
 void QtPlatform::playEffect(std::string_view soundName) {
-    sound().playEffect(loadWaveResource(QString::fromUtf8(soundName.data(), soundName.size())));
+    sound().playEffect(
+        loadWaveResource(QString::fromUtf8(soundName.data(), qsizetype(soundName.size()))));
 }
 
 void QtPlatform::bindPlayer(Player player, const std::string& locator) {

@@ -39,7 +39,7 @@ QRect Shown::xpBar(const GameState& state, QSize size) {
     const std::optional<ProgressImage> before = std::exchange(xp_, now);
     if (!before || before->painted != now.painted || before->back != now.back ||
         before->fore != now.fore)
-        return QRect(QPoint(0, 0), size);
+        return {QPoint(0, 0), size};
     const auto edge = [&](int filled) {
         return std::clamp(int(std::floor(filled / double(layout::kTwipsPerPixel))), 0,
                           size.width());
@@ -54,7 +54,7 @@ QRect Shown::xpBar(const GameState& state, QSize size) {
 QRect Shown::hourglass(double fill, qreal ratio, QSize size) {
     const std::optional<double> before = std::exchange(fill_, fill);
     const int now = hourglassBar(fill, ratio);
-    if (!before) return QRect(QPoint(0, 0), size);
+    if (!before) return {QPoint(0, 0), size};
     const int was = hourglassBar(*before, ratio);
     if (now == was) return {};
     const int top = int(std::floor(std::min(now, was) / ratio));

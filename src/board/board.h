@@ -27,12 +27,12 @@ struct Cell {
 
 using Board = std::array<Cell, kCellCount>;
 
-inline constexpr bool onBoard(int index) { return index >= 0 && index < kCellCount; }
-inline constexpr int rowOf(int index) { return index / kBoardSide; }
-inline constexpr int columnOf(int index) { return index % kBoardSide; }
+constexpr bool onBoard(int index) { return index >= 0 && index < kCellCount; }
+constexpr int rowOf(int index) { return index / kBoardSide; }
+constexpr int columnOf(int index) { return index % kBoardSide; }
 
-inline constexpr bool isEmpty(Colour c) { return c == colour::kEmpty; }
-inline constexpr bool isHoverMark(Colour c) { return c == colour::kHoverMark; }
-inline constexpr bool isOccupied(Colour c) { return !isEmpty(c) && !isHoverMark(c); }
+constexpr bool isEmpty(Colour c) { return c == colour::kEmpty; }
+constexpr bool isHoverMark(Colour c) { return c == colour::kHoverMark; }
+constexpr bool isOccupied(Colour c) { return !isEmpty(c) && !isHoverMark(c); }
 
 }  // namespace quazzle

@@ -33,9 +33,9 @@ inline constexpr Colour kPurple = 0xA00060;
 // Piece colours in the order the levels open them.
 inline constexpr std::array<Colour, 6> kPalette = {kRed, kTeal, kAmber, kGreen, kBlue, kPurple};
 
-inline constexpr int red(Colour c) { return c & 0xFF; }
-inline constexpr int green(Colour c) { return (c >> 8) & 0xFF; }
-inline constexpr int blue(Colour c) { return (c >> 16) & 0xFF; }
+constexpr int red(Colour c) { return c & 0xFF; }
+constexpr int green(Colour c) { return (c >> 8) & 0xFF; }
+constexpr int blue(Colour c) { return (c >> 16) & 0xFF; }
 }  // namespace colour
 
 // The colour written as decimal text, or nothing when the text is not a whole number.

@@ -12,7 +12,7 @@ namespace quazzle {
 enum class LineKind { Row, Column };
 
 // The ten cells of row or column `n`, in scanning order (left to right, top to bottom).
-inline constexpr std::array<int, kBoardSide> lineCells(LineKind kind, int n) {
+constexpr std::array<int, kBoardSide> lineCells(LineKind kind, int n) {
     std::array<int, kBoardSide> cells{};
     for (int i = 0; i < kBoardSide; ++i)
         cells[i] = kind == LineKind::Row ? n * kBoardSide + i : n + i * kBoardSide;

@@ -34,7 +34,7 @@ const std::array<PieceKind, kKindCount> kPieceKinds = {{
 // clang-format on
 
 const PieceKind* findKind(std::string_view name) {
-    const auto it = std::ranges::find(kPieceKinds, name, &PieceKind::name);
+    const auto* const it = std::ranges::find(kPieceKinds, name, &PieceKind::name);
     return it == kPieceKinds.end() ? nullptr : &*it;
 }
 

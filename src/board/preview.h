@@ -31,14 +31,14 @@ struct GridPosition {
 };
 
 // Where preview slot `slot` stands in the grid (row -1 when it has no cell).
-inline constexpr GridPosition previewPosition(int slot) {
+constexpr GridPosition previewPosition(int slot) {
     for (int r = 0; r < kPreviewSide; ++r)
         for (int c = 0; c < kPreviewSide; ++c)
             if (kPreviewGrid[r][c] == slot) return {r, c};
     return {};
 }
 
-inline constexpr bool hasPreviewCell(int slot) { return previewPosition(slot).exists(); }
+constexpr bool hasPreviewCell(int slot) { return previewPosition(slot).exists(); }
 
 using PreviewCells = std::array<Colour, kPreviewSlots>;
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The score label and its divider.
+#include <algorithm>
 #include <string>
 
 #include "game/game.h"
@@ -10,7 +11,7 @@
 namespace quazzle {
 
 void Game::refreshScore() {
-    if (st_.Score > st_.TopScore) st_.TopScore = st_.Score;
+    st_.TopScore = std::max(st_.TopScore, st_.Score);
     st_.lblScore = std::to_string(st_.Score) + "   " + std::to_string(st_.TopScore);
     st_.lblScoreWidth = platform_.scoreTextWidth(st_.lblScore);
     st_.line1X = layout::kScoreLabel.left + st_.lblScoreWidth / 2;

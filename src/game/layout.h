@@ -61,7 +61,7 @@ inline constexpr int kInstructionsHeight = 2880;
 // The score text ends at least a pixel before the instructions frame.
 inline constexpr int kScoreRoom = kInstructionsFrame.left - kScoreLabel.left - kTwipsPerPixel;
 
-inline constexpr Rect cellRect(int index) {
+constexpr Rect cellRect(int index) {
     return {kCellLeft + kCellPitch * (index % 10), kCellTop + kCellPitch * (index / 10), kCellSize,
             kCellSize};
 }

@@ -132,7 +132,7 @@ TEST(WaveFile, SurvivesRandomCorruption) {
         const auto wave = parseExact(bytes);
         if (!wave) continue;
         EXPECT_LE(wave->samples.size(), bytes.size() - kHeaderSize);
-        EXPECT_EQ(wave->samples.size() % (wave->channels * 2), 0);
+        EXPECT_EQ(wave->samples.size() % (qsizetype{wave->channels} * 2), 0);
     }
 }
 

@@ -17,9 +17,9 @@ const float kJustBelowOne = std::nextafter(1.0f, 0.0f);
 
 class LevelColourTest : public ::testing::TestWithParam<int> {
   protected:
-    int level() const { return GetParam(); }
+    static int level() { return GetParam(); }
     // Levels past six draw from the whole palette.
-    int open() const { return std::min(level(), 6); }
+    static int open() { return std::min(level(), 6); }
 };
 
 TEST_P(LevelColourTest, DrawsEvenlyFromTheColoursTheLevelHasOpened) {
@@ -49,7 +49,8 @@ TEST_P(LevelColourTest, ScriptedDrawsPickTheirShareOfThePalette) {
     if (level() <= 6) {
         EXPECT_EQ(top, kPaletteColours[level() - 1]);
         for (int entry = 1; entry <= level(); ++entry) {
-            GameSeam::random(s.game).queue({(entry - 0.5f) / level()});
+            GameSeam::random(s.game).queue(
+                {(static_cast<float>(entry) - 0.5f) / static_cast<float>(level())});
             EXPECT_EQ(s.game.RandomColor(), kPaletteColours[entry - 1]) << "entry " << entry;
         }
     } else {

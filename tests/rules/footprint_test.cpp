@@ -18,6 +18,16 @@ namespace {
 // Every footprint fits at this anchor, well away from cell 0.
 constexpr int kMiddle = 33;
 
+// What the preview marks at `anchor` on `board`: the whole footprint where every cell of it is
+// empty, else nothing.
+std::set<int> marksOn(const Board& board, const KindSpec& kind, int anchor) {
+    const auto cells = coveredCells(kind, anchor);
+    if (!cells) return {};
+    for (int i : *cells)
+        if (board[i].backColor != kEmptyCell) return {};
+    return *cells;
+}
+
 // Placed pieces and both flashes count as occupied.
 std::vector<Colour> blockingColours() {
     std::vector<Colour> colours = kPaletteColours;
@@ -104,12 +114,7 @@ TEST_P(FootprintTest, RandomBoardsMarkOnlyFootprintsThatLieOnEmptyCells) {
         t.board() = before;
         for (int anchor = 0; anchor < kCellCount; ++anchor) {
             t.hover(anchor);
-            std::set<int> expected;
-            if (const auto cells = coveredCells(GetParam(), anchor)) {
-                bool free = true;
-                for (int i : *cells) free = free && before[i].backColor == kEmptyCell;
-                if (free) expected = *cells;
-            }
+            const std::set<int> expected = marksOn(before, GetParam(), anchor);
             ASSERT_EQ(blackCells(t.board()), expected) << "round " << round << " anchor " << anchor;
             for (int i = 0; i < kCellCount; ++i)
                 if (!expected.contains(i)) {

@@ -37,7 +37,8 @@ Step gridPosition(int slot) {
 // drawn at level 6.
 void scriptDeal(Session& s, int kind, int entry) {
     s.st().theLevel = 6;
-    GameSeam::random(s.game).queue({(kind - 0.5f) / 12, (entry - 0.5f) / 6});
+    GameSeam::random(s.game).queue(
+        {(static_cast<float>(kind) - 0.5f) / 12, (static_cast<float>(entry) - 0.5f) / 6});
 }
 
 std::set<int> slotsIn(const PreviewCells& cells, Colour colour) {
@@ -64,7 +65,7 @@ void expectPreviewShows(const GameState& st, const KindSpec& kind, Colour colour
 
 class DealTest : public ::testing::TestWithParam<int> {
   protected:
-    const KindSpec& kind() const { return kinds()[GetParam()]; }
+    static const KindSpec& kind() { return kinds()[GetParam()]; }
     Session s;
     void SetUp() override { s.st().previewCell.fill(kStale); }
 };

@@ -39,7 +39,7 @@ TEST_P(ScoreTest, ShowsScoreAndBestWithTheDividerAtTheLabelsMiddle) {
     EXPECT_EQ(s.st().lblScore, c.text);
     EXPECT_EQ(s.st().Score, c.score);
     EXPECT_EQ(s.st().TopScore, c.topAfter);
-    const double width = kTwipsPerCharacter * std::string(c.text).size();
+    const double width = kTwipsPerCharacter * static_cast<double>(std::string(c.text).size());
     EXPECT_DOUBLE_EQ(s.st().line1X, kLabelLeft + width / 2);
 }
 

@@ -38,12 +38,12 @@ TEST(PauseScenario, NestedWaitsReturnInnermostFirst) {
     s.start();
     std::vector<std::string> order;
     s.sim.at(0.01, [&] {
-        order.push_back("inner waits");
+        order.emplace_back("inner waits");
         s.game.Pause(0.05);
-        order.push_back("inner returns");
+        order.emplace_back("inner returns");
     });
     s.game.Pause(0.02);
-    order.push_back("outer returns");
+    order.emplace_back("outer returns");
 
     EXPECT_EQ(order, (std::vector<std::string>{"inner waits", "inner returns", "outer returns"}));
     EXPECT_GE(s.sim.now(), 0.06);

@@ -62,7 +62,9 @@ class Watched : public sim::SimPlatform {
 inline std::string emptyBoard() { return art::normalise(std::string(kCellCount, '.')); }
 
 // The draw that makes floor(n x draw + 1) come out as `value`.
-inline float drawFor(int value, int n) { return (static_cast<float>(value) - 0.5f) / n; }
+inline float drawFor(int value, int n) {
+    return (static_cast<float>(value) - 0.5f) / static_cast<float>(n);
+}
 
 // One game window on the simulated platform.
 struct Scenario {

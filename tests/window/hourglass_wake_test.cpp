@@ -24,12 +24,12 @@ TEST(HourglassWake, WakesOnTheFirstTickThatShowsAndNoLater) {
                     ASSERT_GE(ahead, 1);
                     const HourglassLook now = hourglassLook(fill, ratio, spoken);
                     for (qint64 k = 1; k < ahead; ++k) {
-                        const double later = fill + k * layout::kHourglassStep;
+                        const double later = fill + static_cast<double>(k * layout::kHourglassStep);
                         ASSERT_LT(later, layout::kHourglassFull) << "slept past the end";
                         ASSERT_EQ(hourglassLook(later, ratio, spoken), now)
                             << "slept through a change at fill " << later << ", ratio " << ratio;
                     }
-                    const double woken = fill + ahead * layout::kHourglassStep;
+                    const double woken = fill + static_cast<double>(ahead * layout::kHourglassStep);
                     EXPECT_TRUE(woken >= layout::kHourglassFull ||
                                 !(hourglassLook(woken, ratio, spoken) == now))
                         << "woke for nothing at fill " << fill << ", ratio " << ratio;

@@ -83,7 +83,8 @@ TEST_F(WindowTest, ThePromptAsksAndYesStartsANewGame) {
     s.Score = 9;
     game().refreshScore();
     s.hourglassFill = 4810;
-    QString text, title;
+    QString text;
+    QString title;
     bool escapeClosed = true;
     QTimer poll;
     poll.setInterval(20);

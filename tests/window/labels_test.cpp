@@ -61,7 +61,8 @@ TEST_F(WindowTest, ScoreEndsBeforeTheInstructionsWithTheDividerAtItsMiddle) {
 // right.
 std::array<QRect, 4> levelInk(const QImage& image) {
     const QRect box(362, 8, 170, 177);
-    const int half = box.width() / 2, band = 14;
+    const int half = box.width() / 2;
+    const int band = 14;
     std::array<QRect, 4> ink;
     for (int k = 0; k < 4; ++k) {
         const QRect corner(box.left() + (k % 2) * half, k < 2 ? box.top() : box.bottom() - band,

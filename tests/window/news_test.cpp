@@ -12,6 +12,7 @@ namespace {
 
 std::vector<QString> words(const std::vector<News>& news) {
     std::vector<QString> out;
+    out.reserve(news.size());
     for (const News& n : news) out.push_back(n.words);
     return out;
 }
@@ -191,7 +192,7 @@ TEST(SpeechQueue, ALaterWordReplacesTheOneStillWaiting) {
     // The end of a game drops what its play left waiting.
     q.add({Topic::Bombs, "Bomb used, 0 left"});
     q.add({Topic::Over, "Game over. Score 29, best 29"});
-    EXPECT_EQ(q.take(10 * SpeechQueue::kGapMs), "Game over. Score 29, best 29");
+    EXPECT_EQ(q.take(qint64{10} * SpeechQueue::kGapMs), "Game over. Score 29, best 29");
 }
 
 }  // namespace

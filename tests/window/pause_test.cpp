@@ -35,10 +35,10 @@ TEST_F(WindowTest, NestedPausesReturnInnermostFirst) {
     std::vector<std::string> order;
     QTimer::singleShot(10, [&] {
         form().platform().pause(0.1);
-        order.push_back("inner");
+        order.emplace_back("inner");
     });
     form().platform().pause(0.03);
-    order.push_back("outer");
+    order.emplace_back("outer");
     EXPECT_EQ(order, (std::vector<std::string>{"inner", "outer"}));
 }
 

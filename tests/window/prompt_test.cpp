@@ -38,8 +38,8 @@ class PromptTest : public WindowTest {
     }
 
     // Runs `whileUp` once the prompt is up, then lets events run until `done`.
-    void onThePrompt(const std::function<void(QMessageBox*)>& whileUp,
-                     const std::function<bool()>& done) {
+    static void onThePrompt(const std::function<void(QMessageBox*)>& whileUp,
+                            const std::function<bool()>& done) {
         bool ran = false;
         QTimer poll;
         poll.setInterval(10);

@@ -51,12 +51,16 @@ TEST_F(WindowTest, PicturesAndEdgesAreExactAtTheScreensScale) {
     EXPECT_EQ(image.copy(QRect(cardAt, card.size())), card);
 
     // An empty board: only the cell grey and the edge colour, edges of one width, cells of one.
-    const int pitch = device(32, r), line = std::max(1, int(r)), side = 9 * pitch + pitch + line;
+    const int pitch = device(32, r);
+    const int line = std::max(1, int(r));
+    const int side = 9 * pitch + pitch + line;
     const QRect board(device(24, r), device(8, r), side, side);
-    const QRgb edge = qRgb(0x26, 0x26, 0x26), grey = qRgb(0x40, 0x40, 0x40);
+    const QRgb edge = qRgb(0x26, 0x26, 0x26);
+    const QRgb grey = qRgb(0x40, 0x40, 0x40);
     EXPECT_EQ(coloursIn(image, board), (std::set<QRgb>{edge, grey}));
     const int y = device(8 + 16, r);
-    std::set<int> edgeWidths, cellWidths;
+    std::set<int> edgeWidths;
+    std::set<int> cellWidths;
     for (const auto& [colour, width] : runs(image, y, board.left(), board.right() + 1))
         (colour == edge ? edgeWidths : cellWidths).insert(width);
     EXPECT_EQ(edgeWidths, std::set<int>{line});

@@ -32,7 +32,7 @@ constexpr std::array<Word, 10> kColourWords = {{
 }};
 
 QString colourWord(Colour c) {
-    const auto it = std::ranges::find(kColourWords, c, &Word::colour);
+    const auto* const it = std::ranges::find(kColourWords, c, &Word::colour);
     if (it != kColourWords.end()) return QString::fromLatin1(it->word);
     return QColor(colour::red(c), colour::green(c), colour::blue(c)).name();
 }

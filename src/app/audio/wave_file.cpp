@@ -82,7 +82,9 @@ std::optional<WaveData> parseWave(QByteArrayView bytes) {
 double waveDuration(const WaveData& wave) {
     const qsizetype frameBytes = qsizetype{wave.channels} * (wave.bitsPerSample / 8);
     if (frameBytes <= 0 || wave.sampleRate <= 0) return 0.0;
-    return static_cast<double>(wave.samples.size() / frameBytes) / wave.sampleRate;
+    // Whole frames; a partial frame at the end adds no time.
+    const qsizetype frames = wave.samples.size() / frameBytes;
+    return static_cast<double>(frames) / wave.sampleRate;
 }
 
 }  // namespace quazzle
