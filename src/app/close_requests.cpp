@@ -38,7 +38,8 @@ bool CloseRequests::nativeEventFilter(const QByteArray& eventType, void* message
     // Unblocked, Qt hands the request to the window itself.
     const QWindow* modal = QGuiApplication::modalWindow();
     if (!modal) return false;
-    for (QWindow* window : QGuiApplication::topLevelWindows())
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    for (QWindow* window : windows)
         if (window != modal && window->handle() && window->winId() == request->window) {
             window->close();
             return true;

@@ -94,12 +94,14 @@ void PlayAgainBox::answer(Press press, const QKeyEvent& release) {
     if (!press.receiver) return;
     // The buttons' Alt shortcuts, which the press did not reach.
     const QKeySequence sequence(press.event->keyCombination());
-    if (press.event->modifiers() & Qt::AltModifier)
-        for (QAbstractButton* b : buttons())
+    if (press.event->modifiers() & Qt::AltModifier) {
+        const QList<QAbstractButton*> all = buttons();
+        for (QAbstractButton* b : all)
             if (b->shortcut() == sequence) {
                 b->animateClick();
                 return;
             }
+    }
     handing_ = true;
     QCoreApplication::sendEvent(press.receiver, press.event.get());
     std::unique_ptr<QKeyEvent> up(release.clone());
