@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "board/pieces.h"
+#include "qt_colour.h"
 
 namespace quazzle::spoken {
 
@@ -34,7 +35,7 @@ constexpr std::array<Word, 10> kColourWords = {{
 QString colourWord(Colour c) {
     const auto* const it = std::ranges::find(kColourWords, c, &Word::colour);
     if (it != kColourWords.end()) return QString::fromLatin1(it->word);
-    return QColor(colour::red(c), colour::green(c), colour::blue(c)).name();
+    return toQColor(c).name();
 }
 
 QString kindWords(std::string_view kind) {
