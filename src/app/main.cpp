@@ -13,6 +13,7 @@
 int main(int argc, char* argv[]) {
     quazzle::guardStandardStreams();
     quazzle::sanitiseScaleFactor();
+    quazzle::sendPixelsThroughConnection();
     quazzle::quietSoundLibrary();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(QUAZZLE_APP_NAME));

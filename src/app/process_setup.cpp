@@ -61,4 +61,9 @@ void sanitiseScaleFactor() {
                  shown.c_str(), fault.c_str());
 }
 
+void sendPixelsThroughConnection() {
+    const char* name = "QT_XCB_NO_MITSHM";
+    if (!qEnvironmentVariableIsSet(name)) qputenv(name, "1");
+}
+
 }  // namespace quazzle

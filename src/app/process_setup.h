@@ -29,4 +29,11 @@ std::string scaleFactorFault(const QByteArray& value);
 // An empty value counts as none.
 void sanitiseScaleFactor();
 
+// Has the window's pixels reach an X server through the connection rather than shared memory,
+// unless QT_XCB_NO_MITSHM was set already. The game repaints a few small regions many times a
+// second (the hourglass's new rows, the cells under the pointer); through shared memory Qt waits
+// for a round trip to the server before each repaint of a region the server may still be
+// reading, while copying those few pixels costs next to nothing. Call before the application.
+void sendPixelsThroughConnection();
+
 }  // namespace quazzle
