@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFont>
+#include <QThreadPool>
 #include <QTimer>
 
 #include "audio/quiet_sound_library.h"
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
     quazzle::sendPixelsThroughConnection();
     quazzle::quietSoundLibrary();
     QApplication app(argc, argv);
+    // Qt blends a large translucent fill of the pictures on pooled threads; they end with the
+    // fill instead of idling on for half a minute.
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
     QApplication::setApplicationName(QStringLiteral(QUAZZLE_APP_NAME));
     // Names the desktop entry, so docks and Wayland compositors show the game's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUAZZLE_APP_ID));
