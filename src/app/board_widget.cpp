@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "device_pixels.h"
 #include "pixels.h"
@@ -66,7 +67,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
     QPointF inside;
     const int index = cellAt(event->position(), &inside);
-    pointerCell_ = index;
+    setPointerCell(index);
     // A switched-off cell lets the pointer through to the window behind it.
     if (!game_.state().picCell[index].enabled) {
         game_.backgroundMoved();
@@ -76,8 +77,14 @@ void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::leaveEvent(QEvent* event) {
-    pointerCell_ = -1;
+    setPointerCell(-1);
     QWidget::leaveEvent(event);
+}
+
+void BoardWidget::setPointerCell(int index) {
+    if (index == pointerCell_) return;
+    const int was = std::exchange(pointerCell_, index);
+    emit pointerCellChanged(was, index);
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {

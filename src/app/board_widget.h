@@ -25,6 +25,11 @@ class BoardWidget : public QWidget {
     // The cell under the player's pointer, or -1 when the pointer is off the board.
     int pointerCell() const { return pointerCell_; }
 
+  signals:
+    // The pointer went from cell `was` to cell `now` (either -1 off the board): both cells' names
+    // change, whether or not their pictures do.
+    void pointerCellChanged(int was, int now);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -33,6 +38,8 @@ class BoardWidget : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
+    void setPointerCell(int index);
+
     Game& game_;
     Pictures& pictures_;
     int pressed_ = -1;

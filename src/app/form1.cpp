@@ -63,6 +63,8 @@ Form1::Form1(std::uint32_t seed)
 
 void Form1::buildControls() {
     board_ = new BoardWidget(this, game_, pictures_);
+    connect(board_, &BoardWidget::pointerCellChanged, this,
+            [this](int was, int now) { announcer_.pointerMoved(was, now); });
     hourglass_ = new Panel(this, pxRect(layout::kHourglass), [this](QPainter& p, const QRect&) {
         paintHourglass(p);
         platform_.hourglassDrawnAt(devicePixelRatioF());

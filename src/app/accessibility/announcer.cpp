@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "accessibility/notice_accessible.h"
+#include "accessibility/spoken.h"
 #include "board_widget.h"
 #include "game/game.h"
 
@@ -97,6 +98,16 @@ void Announcer::note(Region region, int index) {
         regionsDue_.set(int(region));
     }
     if (!flush_.isActive()) flush_.start();
+}
+
+void Announcer::notePointer(int was, int now) {
+    // A cell not told before said what the rules show, not yet what the new pointer makes it say.
+    const GameState& state = parts_.state();
+    if (onBoard(was) && cellsSaid_[was].isNull())
+        cellsSaid_[was] = spoken::pointedCellAt(state, was);
+    if (onBoard(now) && cellsSaid_[now].isNull()) cellsSaid_[now] = spoken::cellAt(state, now);
+    note(Region::Cell, was);
+    note(Region::Cell, now);
 }
 
 void Announcer::flush() {

@@ -32,11 +32,17 @@ class Announcer {
     void changed(Region region, int index) {
         if (QAccessible::isActive()) note(region, index);
     }
+    // The pointer went from cell `was` to cell `now` (-1 off the board); the rules have not seen
+    // it yet. The cell under the pointer says whether the piece fits, so both names change.
+    void pointerMoved(int was, int now) {
+        if (QAccessible::isActive()) notePointer(was, now);
+    }
 
   private:
     static constexpr int kRegionCount = int(Region::StartButton) + 1;
 
     void note(Region region, int index);
+    void notePointer(int was, int now);
     void flush();
     void tellCells();
     void tellRegions();

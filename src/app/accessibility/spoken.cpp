@@ -43,6 +43,10 @@ QString kindWords(std::string_view kind) {
     return found ? QString::fromLatin1(found->words.data(), qsizetype(found->words.size()))
                  : QStringLiteral("none");
 }
+
+QString position(int index) {
+    return QStringLiteral("row %1, column %2: ").arg(rowOf(index) + 1).arg(columnOf(index) + 1);
+}
 }  // namespace
 
 QString cell(const Cell& cell) {
@@ -52,8 +56,7 @@ QString cell(const Cell& cell) {
 }
 
 QString cellAt(const GameState& state, int index) {
-    return QStringLiteral("row %1, column %2: ").arg(rowOf(index) + 1).arg(columnOf(index) + 1) +
-           cell(state.picCell[index]);
+    return position(index) + cell(state.picCell[index]);
 }
 
 bool fits(const GameState& state, int index) {
@@ -64,11 +67,14 @@ bool fits(const GameState& state, int index) {
 }
 
 QString pointedCellAt(const GameState& state, int index) {
-    if (fits(state, index))
-        return QStringLiteral("row %1, column %2: fits")
-            .arg(rowOf(index) + 1)
-            .arg(columnOf(index) + 1);
-    return cellAt(state, index) + QStringLiteral(", no fit");
+    // A shown colour already says the piece cannot go there; an empty cell says only whether it
+    // can, so that the name is over before the pointer moves on.
+    const Cell& c = state.picCell[index];
+    const bool fit = fits(state, index);
+    if (!fit && c.backColor != colour::kEmpty) return cellAt(state, index);
+    QString words = position(index) + (fit ? QStringLiteral("fits") : QStringLiteral("no fit"));
+    if (c.picture == Picture::Cherry) words += QStringLiteral(", cherry");
+    return words;
 }
 
 QString piece(const GameState& state) {

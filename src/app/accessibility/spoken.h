@@ -16,7 +16,7 @@ QString cellAt(const GameState& state, int index);
 // Whether the piece in hand would go down with its anchor on cell `index`.
 bool fits(const GameState& state, int index);
 // The cell under the pointer, short enough to be heard before the pointer moves on:
-// "row 3, column 5: fits", or "row 3, column 5: red, no fit".
+// "row 3, column 5: fits", "row 3, column 5: no fit" or "row 3, column 5: red".
 QString pointedCellAt(const GameState& state, int index);
 QString piece(const GameState& state);  // "Piece: square, red"
 QString score(const GameState& state);  // "Score 12, best 340"
