@@ -101,11 +101,13 @@ void Announcer::note(Region region, int index) {
 }
 
 void Announcer::notePointer(int was, int now) {
-    // A cell not told before said what the rules show, not yet what the new pointer makes it say.
+    // A cell never told before starts from the name it had before the pointer moved, so that a
+    // name the move did not change is not told.
     const GameState& state = parts_.state();
     if (onBoard(was) && cellsSaid_[was].isNull())
-        cellsSaid_[was] = spoken::pointedCellAt(state, was);
-    if (onBoard(now) && cellsSaid_[now].isNull()) cellsSaid_[now] = spoken::cellAt(state, now);
+        cellsSaid_[was] = spoken::cellName(state, was, true);
+    if (onBoard(now) && cellsSaid_[now].isNull())
+        cellsSaid_[now] = spoken::cellName(state, now, false);
     note(Region::Cell, was);
     note(Region::Cell, now);
 }

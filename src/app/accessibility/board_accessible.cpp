@@ -86,8 +86,7 @@ QString CellAccessible::text(QAccessible::Text t) const {
     const GameState* state = stateOf(parts_);
     if (t != QAccessible::Name || !state) return {};
     // The cell under the pointer says whether the piece in hand would go down there.
-    return board_->pointerCell() == index_ ? spoken::pointedCellAt(*state, index_)
-                                           : spoken::cellAt(*state, index_);
+    return spoken::cellName(*state, index_, board_->pointerCell() == index_);
 }
 
 QRect CellAccessible::rect() const {

@@ -44,16 +44,18 @@ QString kindWords(std::string_view kind) {
                  : QStringLiteral("none");
 }
 
+// The words for a cell, and its cherry if it has one.
+QString withCherry(QString words, const Cell& cell) {
+    if (cell.picture == Picture::Cherry) words += QStringLiteral(", cherry");
+    return words;
+}
+
 QString position(int index) {
     return QStringLiteral("row %1, column %2: ").arg(rowOf(index) + 1).arg(columnOf(index) + 1);
 }
 }  // namespace
 
-QString cell(const Cell& cell) {
-    QString words = colourWord(cell.backColor);
-    if (cell.picture == Picture::Cherry) words += QStringLiteral(", cherry");
-    return words;
-}
+QString cell(const Cell& cell) { return withCherry(colourWord(cell.backColor), cell); }
 
 QString cellAt(const GameState& state, int index) {
     return position(index) + cell(state.picCell[index]);
@@ -71,10 +73,12 @@ QString pointedCellAt(const GameState& state, int index) {
     // can, so that the name is over before the pointer moves on.
     const Cell& c = state.picCell[index];
     const bool fit = fits(state, index);
-    if (!fit && c.backColor != colour::kEmpty) return cellAt(state, index);
-    QString words = position(index) + (fit ? QStringLiteral("fits") : QStringLiteral("no fit"));
-    if (c.picture == Picture::Cherry) words += QStringLiteral(", cherry");
-    return words;
+    if (!fit && !isEmpty(c.backColor)) return cellAt(state, index);
+    return position(index) + withCherry(fit ? QStringLiteral("fits") : QStringLiteral("no fit"), c);
+}
+
+QString cellName(const GameState& state, int index, bool underPointer) {
+    return underPointer ? pointedCellAt(state, index) : cellAt(state, index);
 }
 
 QString piece(const GameState& state) {

@@ -18,6 +18,8 @@ bool fits(const GameState& state, int index);
 // The cell under the pointer, short enough to be heard before the pointer moves on:
 // "row 3, column 5: fits", "row 3, column 5: no fit" or "row 3, column 5: red".
 QString pointedCellAt(const GameState& state, int index);
+// A board cell's name: pointedCellAt under the pointer, cellAt elsewhere.
+QString cellName(const GameState& state, int index, bool underPointer);
 QString piece(const GameState& state);  // "Piece: square, red"
 QString score(const GameState& state);  // "Score 12, best 340"
 QString level(const GameState& state);  // "Level 2"
