@@ -9,7 +9,8 @@
 #    summed over /proc/PID/task/*/status, sampled every 0.25 s so threads that end still count)
 #    over DURATION seconds (default 8): the real game with no input from 0.7 s after "Start Game"
 #    (it ends at 10.75 s), and the demo from 1.5 s after the window shows; at QT_SCALE_FACTOR 1
-#    and 2; the references at 1 and (b) at 2;
+#    and 2, and the demo at 1 without a sound device (silent-demo), which tells the sound
+#    mixer's share; the references at 1 and (b) at 2;
 #  - PSS (/proc/PID/smaps_rollup) 5 s after launch, the demo playing, against (a), and the
 #    process's private memory (Private_Clean + Private_Dirty), which does not depend on how many
 #    other processes share the same libraries;
@@ -18,6 +19,14 @@
 # (for example an older commit) measured alongside, as "before".
 # Targets: CPU within 1.3x and context switches within 1.5x of (b); PSS within 1.6x of (a);
 # launch to mapped within 1.5x of (a).
+# A desktop session has a session bus. Without one, a Qt program starts a bus of its own
+# (dbus-launch) the first time it asks whether assistive technology listens: the game does so
+# as its event loop starts, before its window maps, the bare window only after. So the run gets a
+# session bus of its own, unless NO_SESSION_BUS=1.
+if [[ -z ${DBUS_SESSION_BUS_ADDRESS:-} && ${NO_SESSION_BUS:-0} != 1 ]] &&
+    command -v dbus-run-session >/dev/null; then
+    exec dbus-run-session -- bash "$0" "$@"
+fi
 # shellcheck source=common.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/common.sh"
 ROUNDS=${ROUNDS:-5}
@@ -55,13 +64,15 @@ total_switches() {
     echo "$sum"
 }
 
-# One measured run: program key, mode (idle, demo or game), scale. Appends
-# "key mode scale cpu_percent switches_per_s [pss_kb private_kb]" to RESULTS.
+# One measured run: program key, mode (idle, demo, silent-demo: the demo without a sound
+# device, or game), scale. Appends "key mode scale cpu_percent switches_per_s [pss_kb
+# private_kb]" to RESULTS.
 measure() {
-    local key=$1 mode=$2 scale=$3 launched win pss="" c0 c1 s0 s1 t0 t1 end
+    local key=$1 mode=$2 scale=$3 launched win pss="" c0 c1 s0 s1 t0 t1 end drivers=$ALSOFT_DRIVERS
     SWITCHES=()
+    [[ $mode == silent-demo ]] && drivers=none
     launched=$EPOCHREALTIME
-    QT_SCALE_FACTOR=$scale "${PROGRAM[$key]}" >/dev/null 2>&1 &
+    QT_SCALE_FACTOR=$scale ALSOFT_DRIVERS=$drivers "${PROGRAM[$key]}" >/dev/null 2>&1 &
     GAME_PID=$!
     STARTED_PIDS+=("$GAME_PID")
     win=$(wait_window "$(titled "$key")" 10) || { echo "$key never showed" >&2; return 1; }
@@ -73,7 +84,7 @@ measure() {
     else
         # 5 s after launch for the memory figure, at scale 1; the run is measured after it.
         sleep_until "$launched" 5
-        [[ $scale == 1 ]] && pss=$(awk '/^Pss:/ { p = $2 } /^Private_(Clean|Dirty):/ { u += $2 }
+        [[ $scale == 1 && $mode != silent-demo ]] && pss=$(awk '/^Pss:/ { p = $2 } /^Private_(Clean|Dirty):/ { u += $2 }
                                         END { print p, u }' "/proc/$GAME_PID/smaps_rollup")
     fi
     c0=$(cpu_ticks "$GAME_PID")
@@ -132,7 +143,7 @@ GAMES=(game)
 [[ -n $BEFORE_DIR ]] && GAMES=(before game)
 RUNS=("a idle 1" "b idle 1" "c idle 1" "b idle 2")
 for g in "${GAMES[@]}"; do
-    RUNS+=("$g game 1" "$g demo 1" "$g game 2" "$g demo 2")
+    RUNS+=("$g game 1" "$g demo 1" "$g silent-demo 1" "$g game 2" "$g demo 2")
 done
 for round in $(seq "$ROUNDS"); do
     echo "round $round of $ROUNDS, load average $(cut -d' ' -f1-3 /proc/loadavg)"
