@@ -5,10 +5,10 @@
 # Wake-ups, memory and start-up of the game against three reference windows of the game's size
 # (bench/reference_window.cpp): (a) bare, (b) repainting a 9 x 1 px strip 30 times a second,
 # (c) the same 64 times a second. In one run, alternating, ROUNDS rounds (default 5):
-#  - CPU (user+system, /proc/PID/stat) and context switches a second (voluntary + nonvoluntary,
-#    summed over /proc/PID/task/*/status, sampled every 0.25 s so threads that end still count)
-#    over DURATION seconds (default 8): the real game with no input from 0.7 s after "Start Game"
-#    (it ends at 10.75 s), and the demo from 1.5 s after the window shows; at QT_SCALE_FACTOR 1
+#  - CPU and context switches a second, every thread of the process, with `perf stat` where it
+#    works, else from /proc (see count_with_perf), over DURATION seconds (default 8): the real
+#    game with no input from 0.7 s after "Start Game" (it ends at 10.75 s), and the demo from 5 s
+#    after launch; at QT_SCALE_FACTOR 1
 #    and 2, and the demo at 1 without a sound device (silent-demo), which tells the sound
 #    mixer's share; the references at 1 and (b) at 2;
 #  - PSS (/proc/PID/smaps_rollup) 5 s after launch, the demo playing, against (a), and the
@@ -41,6 +41,11 @@ machine_line
 RESULTS=$(mktemp)
 trap 'rm -f "$RESULTS"; cleanup' EXIT
 
+# perf when it may count this user's processes (linux-perf), else /proc.
+PERF=0
+perf stat -e task-clock,context-switches -- true >/dev/null 2>&1 && PERF=1
+echo "counting with $([[ $PERF == 1 ]] && echo perf || echo /proc samples)"
+
 declare -A PROGRAM=([a]="${REF}0" [b]="${REF}30" [c]="${REF}64" [game]="$GAME")
 [[ -n $BEFORE_DIR ]] && PROGRAM[before]=$BEFORE_DIR/src/app/quazzle
 titled() { [[ $1 == [abc] ]] && echo Reference || echo Quazzle; }
@@ -68,7 +73,7 @@ total_switches() {
 # device, or game), scale. Appends "key mode scale cpu_percent switches_per_s [pss_kb
 # private_kb]" to RESULTS.
 measure() {
-    local key=$1 mode=$2 scale=$3 launched win pss="" c0 c1 s0 s1 t0 t1 end drivers=$ALSOFT_DRIVERS
+    local key=$1 mode=$2 scale=$3 launched win pss="" drivers=$ALSOFT_DRIVERS
     SWITCHES=()
     [[ $mode == silent-demo ]] && drivers=none
     launched=$EPOCHREALTIME
@@ -87,6 +92,32 @@ measure() {
         [[ $scale == 1 && $mode != silent-demo ]] && pss=$(awk '/^Pss:/ { p = $2 } /^Private_(Clean|Dirty):/ { u += $2 }
                                         END { print p, u }' "/proc/$GAME_PID/smaps_rollup")
     fi
+    if [[ $PERF == 1 ]]; then
+        count_with_perf
+    else
+        count_from_proc
+    fi
+    stop_game
+    awk -v k="$key" -v m="$mode" -v x="$scale" -v c="$CPU_S" -v s="$SWITCHED" -v d="$SPAN" \
+        -v p="$pss" 'BEGIN { printf "%s %s %s %.2f %.1f %s\n", k, m, x, 100 * c / d, s / d, p }' \
+        >>"$RESULTS"
+}
+
+# Both set CPU_S (seconds on a core), SWITCHED and SPAN (seconds) for GAME_PID over DURATION.
+# perf counts every thread to the nanosecond, one that starts and ends within the span included
+# (OpenAL Soft 1.19 starts a mixer thread for each sound, which lives about as long as the
+# sound); /proc counts CPU in clock ticks and sees a thread's switches only if a 0.25 s sample
+# finds it alive.
+count_with_perf() {
+    local counts
+    counts=$(perf stat -x, -e task-clock,context-switches -p "$GAME_PID" -- sleep "$DURATION" \
+        2>&1 >/dev/null)
+    CPU_S=$(awk -F, '$3 == "task-clock" { print $1 / 1000 }' <<<"$counts")
+    SWITCHED=$(awk -F, '$3 == "context-switches" { print $1 }' <<<"$counts")
+    SPAN=$DURATION
+}
+count_from_proc() {
+    local c0 c1 s0 t0 end
     c0=$(cpu_ticks "$GAME_PID")
     sample_switches "$GAME_PID"
     s0=$(total_switches)
@@ -97,13 +128,9 @@ measure() {
         sample_switches "$GAME_PID"
     done
     c1=$(cpu_ticks "$GAME_PID")
-    s1=$(total_switches)
-    t1=$EPOCHREALTIME
-    stop_game
-    awk -v k="$key" -v m="$mode" -v x="$scale" -v c="$((c1 - c0))" -v hz="$CLK_TCK" \
-        -v s="$((s1 - s0))" -v t0="$t0" -v t1="$t1" -v p="$pss" \
-        'BEGIN { d = t1 - t0; printf "%s %s %s %.2f %.1f %s\n", k, m, x, 100 * c / hz / d, s / d, p }' \
-        >>"$RESULTS"
+    CPU_S=$(awk -v c="$((c1 - c0))" -v hz="$CLK_TCK" 'BEGIN { print c / hz }')
+    SWITCHED=$(($(total_switches) - s0))
+    SPAN=$(awk -v a="$t0" -v b="$EPOCHREALTIME" 'BEGIN { print b - a }')
 }
 
 sleep_until() {
