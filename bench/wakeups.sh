@@ -8,9 +8,8 @@
 #  - CPU and context switches a second, every thread of the process, with `perf stat` where it
 #    works, else from /proc (see count_with_perf), over DURATION seconds (default 8): the real
 #    game with no input from 0.7 s after "Start Game" (it ends at 10.75 s), and the demo from 5 s
-#    after launch; at QT_SCALE_FACTOR 1
-#    and 2, and the demo at 1 without a sound device (silent-demo), which tells the sound
-#    mixer's share; the references at 1 and (b) at 2;
+#    after launch; at QT_SCALE_FACTOR 1 and 2, and the demo at 1 without a sound device
+#    (silent-demo), which tells the sound mixer's share; the references at 1 and (b) at 2;
 #  - PSS (/proc/PID/smaps_rollup) 5 s after launch, the demo playing, against (a), and the
 #    process's private memory (Private_Clean + Private_Dirty), which does not depend on how many
 #    other processes share the same libraries;
@@ -74,7 +73,6 @@ total_switches() {
 # private_kb]" to RESULTS.
 measure() {
     local key=$1 mode=$2 scale=$3 launched win pss="" drivers=$ALSOFT_DRIVERS
-    SWITCHES=()
     [[ $mode == silent-demo ]] && drivers=none
     launched=$EPOCHREALTIME
     QT_SCALE_FACTOR=$scale ALSOFT_DRIVERS=$drivers "${PROGRAM[$key]}" >/dev/null 2>&1 &
@@ -89,8 +87,10 @@ measure() {
     else
         # 5 s after launch for the memory figure, at scale 1; the run is measured after it.
         sleep_until "$launched" 5
-        [[ $scale == 1 && $mode != silent-demo ]] && pss=$(awk '/^Pss:/ { p = $2 } /^Private_(Clean|Dirty):/ { u += $2 }
-                                        END { print p, u }' "/proc/$GAME_PID/smaps_rollup")
+        # Memory with the sound device open, as the game runs.
+        [[ $scale == 1 && $mode != silent-demo ]] &&
+            pss=$(awk '/^Pss:/ { p = $2 } /^Private_(Clean|Dirty):/ { u += $2 }
+                       END { print p, u }' "/proc/$GAME_PID/smaps_rollup")
     fi
     if [[ $PERF == 1 ]]; then
         count_with_perf
@@ -118,6 +118,7 @@ count_with_perf() {
 }
 count_from_proc() {
     local c0 c1 s0 t0 end
+    SWITCHES=()
     c0=$(cpu_ticks "$GAME_PID")
     sample_switches "$GAME_PID"
     s0=$(total_switches)
