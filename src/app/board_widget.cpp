@@ -9,21 +9,21 @@
 #include <utility>
 
 #include "device_pixels.h"
-#include "pixels.h"
+#include "front/board_pointer.h"
+#include "front/look.h"
 #include "qt_colour.h"
 
 namespace quazzle {
 
 namespace {
-constexpr int kPitch = layout::kCellPitch / layout::kTwipsPerPixel;
-constexpr int kSize = layout::kCellSize / layout::kTwipsPerPixel;
-const QColor kGridLine(0x26, 0x26, 0x26);
+constexpr int kPitch = kBoardPitchPixels;
+constexpr int kSize = kBoardCellPixels;
+const QColor kGridLine = toQColor(look::kGridLine);
 }  // namespace
 
 BoardWidget::BoardWidget(QWidget* parent, Game& game, Pictures& pictures)
     : QWidget(parent), game_(game), pictures_(pictures) {
-    setGeometry(px(layout::kCellLeft), px(layout::kCellTop), kPitch * 9 + kSize,
-                kPitch * 9 + kSize);
+    setGeometry(kBoardLeftPixels, kBoardTopPixels, kBoardSidePixels, kBoardSidePixels);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -33,11 +33,9 @@ QRect BoardWidget::cellRect(int index) {
 }
 
 int BoardWidget::cellAt(QPointF pos, QPointF* inside) {
-    // Neighbouring cells share a pixel; it belongs to the later cell, as the later one lies on top.
-    const int column = std::clamp(int(pos.x()) / kPitch, 0, kBoardSide - 1);
-    const int row = std::clamp(int(pos.y()) / kPitch, 0, kBoardSide - 1);
-    if (inside) *inside = (pos - QPointF(column * kPitch, row * kPitch)) * layout::kTwipsPerPixel;
-    return row * kBoardSide + column;
+    const CellPoint at = quazzle::cellAt(pos.x(), pos.y());
+    if (inside) *inside = QPointF(at.x, at.y);
+    return at.index;
 }
 
 void BoardWidget::refreshCell(int index) { update(cellRect(index)); }

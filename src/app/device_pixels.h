@@ -9,14 +9,10 @@
 #include <QRect>
 #include <QTransform>
 #include <algorithm>
-#include <cmath>
+
+#include "front/device_pixel.h"
 
 namespace quazzle {
-
-// Window pixels to the device pixel they round to.
-inline int devicePixel(double windowPixels, qreal ratio) {
-    return int(std::lround(windowPixels * ratio));
-}
 
 // Paints in whole device pixels, so cell edges and bars meet exactly at any screen scale: a
 // rectangle's edges go to the device pixels they round to, and an edge line is a whole number of

@@ -16,6 +16,7 @@
 #include "artwork.h"
 #include "board/colours.h"
 #include "device_pixels.h"
+#include "front/look.h"
 #include "pixels.h"
 #include "placement.h"
 #include "qt_colour.h"
@@ -30,18 +31,18 @@ QFont verdana(double points) {
     return font;
 }
 
-const QColor kPictureBoxFace(0xF0, 0xF0, 0xF0);
-const QColor kFrameEdge(0xA0, 0xA0, 0xA0);
-const QColor kPreviewBack = toQColor(0xC0C0C0);
-const QColor kPreviewEdge(0x90, 0x90, 0x90);
-const QColor kHourglassRed = toQColor(0x0000FF);
+const QColor kPictureBoxFace = toQColor(look::kPictureBoxFace);
+const QColor kFrameEdge = toQColor(look::kFrameEdge);
+const QColor kPreviewBack = toQColor(look::kPreviewBack);
+const QColor kPreviewEdge = toQColor(look::kPreviewEdge);
+const QColor kHourglassRed = toQColor(look::kHourglassFrame);
 // The widest and tallest window Qt makes on X11, in device pixels.
 constexpr double kLargestWindow = 32767;
 }  // namespace
 
 Form1::Form1(std::uint32_t seed)
-    : scoreFont_(verdana(24)),
-      smallFont_(verdana(8.25)),
+    : scoreFont_(verdana(look::kScorePoints)),
+      smallFont_(verdana(look::kSmallPoints)),
       platform_(*this),
       game_(platform_, seed),
       views_(*this, game_),
@@ -88,8 +89,11 @@ void Form1::buildControls() {
     command1_->setFocusPolicy(Qt::NoFocus);
     // Drawn in its own colour, whatever the desktop's style.
     command1_->setStyleSheet(
-        "QPushButton { background-color: #00FF00; color: black; border: 2px outset #00B000; }"
-        "QPushButton:pressed { border-style: inset; }");
+        QStringLiteral("QPushButton { background-color: %1; color: %2; border: %3px outset %4; }"
+                       "QPushButton:pressed { border-style: inset; }")
+            .arg(toQColor(look::kStartFace).name(), toQColor(look::kText).name())
+            .arg(look::kStartBorderPixels)
+            .arg(toQColor(look::kStartBorder).name()));
     connect(command1_, &QPushButton::clicked, this, [this] { game_.startPressed(); });
 }
 

@@ -15,49 +15,38 @@ GridTimer::GridTimer(const QElapsedTimer& clock, std::function<void()> onTick)
 }
 
 void GridTimer::arm(int intervalMs, bool enabled) {
-    ++arming_;
     timer_.stop();
-    periodNs_ = 0;
-    if (!enabled || intervalMs <= 0) return;
-    // Intervals round up to whole periods: 1 ms ticks 64 times a second.
-    const qint64 periods = (qint64(intervalMs) * 1'000'000 + kPeriodNs - 1) / kPeriodNs;
-    periodNs_ = periods * kPeriodNs;
-    startNs_ = clock_.nsecsElapsed();
-    run_ = 0;
+    ticks_.arm(intervalMs, enabled, clock_.nsecsElapsed());
     replan();
 }
 
-qint64 GridTimer::nextDueNs() const {
-    return running() ? startNs_ + (run_ + 1) * periodNs_ : kNever;
-}
+qint64 GridTimer::nextDueNs() const { return ticks_.nextDueNs(); }
 
 bool GridTimer::runOneDue() {
-    if (nextDueNs() > clock_.nsecsElapsed()) return false;
     // Counted before it runs: a tick that waits lets the later ones run inside its wait.
-    ++run_;
+    if (!ticks_.takeDue(clock_.nsecsElapsed())) return false;
     onTick_();
     return true;
 }
 
 void GridTimer::catchUp() {
-    const quint64 arming = arming_;
-    while (arming == arming_ && runOneDue()) {
+    const quint64 arming = ticks_.arming();
+    while (arming == ticks_.arming() && runOneDue()) {
     }
     // A tick that re-armed the timer has planned its wake already.
-    if (arming == arming_) replan();
+    if (arming == ticks_.arming()) replan();
 }
 
 void GridTimer::replan() {
-    if (!running()) return;
+    if (!ticks_.running()) return;
     const qint64 ahead = planner_ ? planner_() : 1;
     if (ahead <= 0) {
         timer_.stop();
         return;
     }
-    const qint64 wakeAt = run_ + ahead;
-    if (timer_.isActive() && wakeAt == wakeAt_) return;
-    wakeAt_ = wakeAt;
-    const qint64 dueNs = startNs_ + wakeAt * periodNs_;
+    const qint64 dueNs = ticks_.dueNs(ahead);
+    if (timer_.isActive() && dueNs == wakeAtNs_) return;
+    wakeAtNs_ = dueNs;
     const qint64 waitNs = std::max<qint64>(0, dueNs - clock_.nsecsElapsed());
     timer_.start(int(std::min<qint64>((waitNs + 999'999) / 1'000'000, 1 << 30)));
 }

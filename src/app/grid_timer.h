@@ -7,20 +7,21 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
-#include <limits>
+
+#include "front/grid_schedule.h"
 
 namespace quazzle {
 
-// An interval timer that ticks in whole periods of 1/64 s on a grid laid from the moment it was
-// armed, so ticks do not drift. Every grid point that has passed is one tick, run in order; the
-// timer need not wake for each: a planner says how many ticks ahead it must next wake, and the
-// ticks in between run when it does, or earlier when `catchUp` is asked for.
+// An interval timer on Qt that ticks on the 1/64 s grid (GridSchedule): every grid point that
+// has passed is one tick, run in order; the timer need not wake for each: a planner says how many
+// ticks ahead it must next wake, and the ticks in between run when it does, or earlier when
+// `catchUp` is asked for.
 class GridTimer : public QObject {
     Q_OBJECT
 
   public:
-    static constexpr qint64 kPeriodNs = 15'625'000;
-    static constexpr qint64 kNever = std::numeric_limits<qint64>::max();
+    static constexpr qint64 kPeriodNs = GridSchedule::kPeriodNs;
+    static constexpr qint64 kNever = GridSchedule::kNever;
     // Ticks after the last one run until the next that must run on time; 0 for none.
     using Planner = std::function<qint64()>;
 
@@ -40,18 +41,14 @@ class GridTimer : public QObject {
     void replan();
 
   private:
-    bool running() const { return periodNs_ > 0; }
     void fire();
 
     const QElapsedTimer& clock_;
     std::function<void()> onTick_;
     Planner planner_;
     QTimer timer_;
-    qint64 startNs_ = 0;
-    qint64 periodNs_ = 0;
-    qint64 run_ = 0;      // ticks run since armed
-    qint64 wakeAt_ = 0;   // the tick the timer is set to wake for
-    quint64 arming_ = 0;  // counts arms, so a tick that re-armed ends the catch-up
+    GridSchedule ticks_;
+    qint64 wakeAtNs_ = 0;  // when the timer is set to wake
 };
 
 }  // namespace quazzle

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include "accessibility/spoken.h"
+#include "front/spoken.h"
 
 namespace quazzle {
 
@@ -25,7 +25,7 @@ PlayAgainBox::PlayAgainBox(QWidget* parent, const GameState& ended, quint64 appe
     setIcon(QMessageBox::NoIcon);
     setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     setDefaultButton(QMessageBox::Yes);
-    setAccessibleDescription(spoken::finalScore(ended));
+    setAccessibleDescription(QString::fromStdString(spoken::finalScore(ended)));
     button(QMessageBox::Yes)->setAccessibleName("Yes");
     button(QMessageBox::No)->setAccessibleName("No");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

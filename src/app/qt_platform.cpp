@@ -14,8 +14,8 @@
 
 #include "audio/sound_system.h"
 #include "audio/wave_resources.h"
+#include "front/hourglass_wake.h"
 #include "game/game.h"
-#include "hourglass_wake.h"
 #include "play_again_box.h"
 
 Q_LOGGING_CATEGORY(quazzleTrace, "quazzle.trace", QtWarningMsg)
@@ -73,14 +73,10 @@ void QtPlatform::changed(Region region, int index) {
 
 void QtPlatform::settle() {
     if (ending_) return;
-    // Every timer's due ticks, earliest first, so they run in the order they fell due.
-    for (;;) {
-        GridTimer* first = nullptr;
-        for (auto& timer : timers_)
-            if (!first || timer->nextDueNs() < first->nextDueNs()) first = timer.get();
-        if (!first || !first->runOneDue()) break;
-    }
-    for (auto& timer : timers_) timer->replan();
+    std::array<GridTimer*, kTimerCount> timers{};
+    std::ranges::transform(timers_, timers.begin(), &std::unique_ptr<GridTimer>::get);
+    runDueInOrder(timers);
+    for (GridTimer* timer : timers) timer->replan();
 }
 
 void QtPlatform::pause(double seconds) {

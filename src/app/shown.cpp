@@ -6,7 +6,7 @@
 #include <cmath>
 #include <utility>
 
-#include "hourglass_wake.h"
+#include "front/hourglass_wake.h"
 #include "pixels.h"
 
 namespace quazzle {

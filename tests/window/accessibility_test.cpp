@@ -10,10 +10,10 @@
 #include <ostream>
 #include <set>
 
-#include "accessibility/speech_queue.h"
 #include "accessibility_log.h"
 #include "board/lines.h"
 #include "board/pieces.h"
+#include "front/speech_queue.h"
 #include "play_again_box.h"
 #include "window_fixture.h"
 

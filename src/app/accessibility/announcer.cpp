@@ -6,8 +6,8 @@
 #include <QWidget>
 
 #include "accessibility/notice_accessible.h"
-#include "accessibility/spoken.h"
 #include "board_widget.h"
+#include "front/spoken.h"
 #include "game/game.h"
 
 namespace quazzle::accessibility {
@@ -105,9 +105,9 @@ void Announcer::notePointer(int was, int now) {
     // name the move did not change is not told.
     const GameState& state = parts_.state();
     if (onBoard(was) && cellsSaid_[was].isNull())
-        cellsSaid_[was] = spoken::cellName(state, was, true);
+        cellsSaid_[was] = QString::fromStdString(spoken::cellName(state, was, true));
     if (onBoard(now) && cellsSaid_[now].isNull())
-        cellsSaid_[now] = spoken::cellName(state, now, false);
+        cellsSaid_[now] = QString::fromStdString(spoken::cellName(state, now, false));
     note(Region::Cell, was);
     note(Region::Cell, now);
 }
@@ -151,7 +151,7 @@ void Announcer::gatherNews() {
 
 void Announcer::speak() {
     if (const auto words = queue_.take(clock_.elapsed()); words && QAccessible::isActive())
-        announce(*words);
+        announce(QString::fromStdString(*words));
     if (queue_.wait(clock_.elapsed()) >= 0) speak_.start(int(queue_.wait(clock_.elapsed())));
 }
 

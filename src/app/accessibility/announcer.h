@@ -10,10 +10,10 @@
 #include <array>
 #include <bitset>
 
-#include "accessibility/news.h"
-#include "accessibility/speech_queue.h"
 #include "accessibility/window_parts.h"
 #include "board/board.h"
+#include "front/news.h"
+#include "front/speech_queue.h"
 #include "game/platform.h"
 
 namespace quazzle::accessibility {

@@ -5,8 +5,8 @@
 
 #include <QWindow>
 
-#include "accessibility/spoken.h"
 #include "board_widget.h"
+#include "front/spoken.h"
 
 namespace quazzle::accessibility {
 
@@ -86,7 +86,8 @@ QString CellAccessible::text(QAccessible::Text t) const {
     const GameState* state = stateOf(parts_);
     if (t != QAccessible::Name || !state) return {};
     // The cell under the pointer says whether the piece in hand would go down there.
-    return spoken::cellName(*state, index_, board_->pointerCell() == index_);
+    return QString::fromStdString(
+        spoken::cellName(*state, index_, board_->pointerCell() == index_));
 }
 
 QRect CellAccessible::rect() const {

@@ -3,21 +3,19 @@
 
 #include "accessibility/panel_accessible.h"
 
-#include "accessibility/spoken.h"
+#include "front/spoken.h"
 
 namespace quazzle::accessibility {
 
 namespace {
-QString time(const GameState&) { return QStringLiteral("Time left"); }
-QString timeDescription(const GameState&) {
-    return QStringLiteral("The game ends when it runs out; each placement fills it again");
-}
+std::string time(const GameState&) { return spoken::timeLeftName(); }
+std::string timeDescription(const GameState&) { return spoken::timeLeftDescription(); }
 Meter timeMeter(const GameState& s) { return {spoken::timeLeftPercent(s), 100}; }
 
-QString experience(const GameState&) { return QStringLiteral("Experience"); }
+std::string experience(const GameState&) { return spoken::experienceName(); }
 Meter experienceMeter(const GameState& s) { return {spoken::experience(s), kLinesPerLevel}; }
 
-QString instructions(const GameState&) { return spoken::instructions(); }
+std::string instructions(const GameState&) { return spoken::instructions(); }
 }  // namespace
 
 namespace painted {
@@ -39,9 +37,10 @@ QString PanelAccessible::text(QAccessible::Text t) const {
     if (!state) return {};
     switch (t) {
         case QAccessible::Name:
-            return control_.name(*state);
+            return QString::fromStdString(control_.name(*state));
         case QAccessible::Description:
-            return control_.description ? control_.description(*state) : QString();
+            return control_.description ? QString::fromStdString(control_.description(*state))
+                                        : QString();
         default:
             return {};
     }

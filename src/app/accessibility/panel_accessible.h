@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <string>
 
 #include "accessibility/window_parts.h"
 
@@ -19,9 +20,9 @@ struct Meter {
 // What one painted control says about itself.
 struct PaintedControl {
     QAccessible::Role role;
-    QString (*name)(const GameState&);
-    QString (*description)(const GameState&);  // nullptr: none
-    Meter (*meter)(const GameState&);          // nullptr: the control shows no value
+    std::string (*name)(const GameState&);
+    std::string (*description)(const GameState&);  // nullptr: none
+    Meter (*meter)(const GameState&);              // nullptr: the control shows no value
 };
 
 // What each painted control says. The first bomb slot speaks for all three.

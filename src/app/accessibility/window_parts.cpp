@@ -3,8 +3,8 @@
 
 #include "accessibility/window_parts.h"
 
-#include "accessibility/spoken.h"
 #include "accessibility/spoken_item.h"
+#include "front/spoken.h"
 #include "game/game.h"
 #include "game/layout.h"
 #include "pixels.h"
@@ -30,8 +30,9 @@ const GameState& WindowParts::state() const { return game_.state(); }
 QAccessibleInterface* WindowParts::level() const {
     if (!controls_.preview) return nullptr;
     if (!levelId_)
-        levelId_ = QAccessible::registerAccessibleInterface(new SpokenItem(
-            controls_.preview, levelArea(), [this] { return spoken::level(state()); }));
+        levelId_ = QAccessible::registerAccessibleInterface(
+            new SpokenItem(controls_.preview, levelArea(),
+                           [this] { return QString::fromStdString(spoken::level(state())); }));
     return QAccessible::accessibleInterface(levelId_);
 }
 

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quazzle developers
 // SPDX-License-Identifier: MIT
 
-#include "accessibility/speech_queue.h"
+#include "front/speech_queue.h"
 
-#include <QStringList>
 #include <algorithm>
 
 namespace quazzle::accessibility {
@@ -23,19 +22,19 @@ void SpeechQueue::add(const News& news) {
     }
 }
 
-qint64 SpeechQueue::wait(qint64 nowMs) const {
+std::int64_t SpeechQueue::wait(std::int64_t nowMs) const {
     if (waiting_.empty()) return -1;
     if (!spokenMs_) return 0;
-    return std::max<qint64>(0, *spokenMs_ + kGapMs - nowMs);
+    return std::max<std::int64_t>(0, *spokenMs_ + kGapMs - nowMs);
 }
 
-std::optional<QString> SpeechQueue::take(qint64 nowMs) {
+std::optional<std::string> SpeechQueue::take(std::int64_t nowMs) {
     if (wait(nowMs) != 0) return std::nullopt;
-    QStringList parts;
-    for (const News& news : waiting_) parts << news.words;
+    std::string words;
+    for (const News& news : waiting_) words += (words.empty() ? "" : ". ") + news.words;
     waiting_.clear();
     spokenMs_ = nowMs;
-    return parts.join(QStringLiteral(". "));
+    return words;
 }
 
 }  // namespace quazzle::accessibility

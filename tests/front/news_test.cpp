@@ -4,20 +4,20 @@
 // What the game tells a screen reader as news, and how fast: read from the game between waits.
 #include <gtest/gtest.h>
 
-#include "accessibility/news.h"
-#include "accessibility/speech_queue.h"
+#include "front/news.h"
+#include "front/speech_queue.h"
 
 namespace quazzle::accessibility {
 namespace {
 
-std::vector<QString> words(const std::vector<News>& news) {
-    std::vector<QString> out;
+std::vector<std::string> words(const std::vector<News>& news) {
+    std::vector<std::string> out;
     out.reserve(news.size());
     for (const News& n : news) out.push_back(n.words);
     return out;
 }
 
-using Words = std::vector<QString>;
+using Words = std::vector<std::string>;
 
 // A real game in progress: level 1, a bomb, no cherry, the hourglass just emptied.
 Scene playing() {
@@ -152,10 +152,10 @@ TEST(News, TheCherryIsPaidOnlyWhenItLeavesWithPoints) {
 TEST(News, ATimeWarningIsToldOnceAsTheTimeFalls) {
     Scene s = playing();
     Newsroom room = seen(s);
-    std::vector<QString> told;
+    std::vector<std::string> told;
     for (int left = 100; left >= 0; --left) {
         s.timeLeft = left;
-        for (const QString& w : words(room.look(s))) told.push_back(w);
+        for (const std::string& w : words(room.look(s))) told.push_back(w);
     }
     EXPECT_EQ(told, (Words{"Time low, 50 percent left", "Time low, 25 percent left",
                            "Time low, 10 percent left"}));
@@ -192,7 +192,7 @@ TEST(SpeechQueue, ALaterWordReplacesTheOneStillWaiting) {
     // The end of a game drops what its play left waiting.
     q.add({Topic::Bombs, "Bomb used, 0 left"});
     q.add({Topic::Over, "Game over. Score 29, best 29"});
-    EXPECT_EQ(q.take(qint64{10} * SpeechQueue::kGapMs), "Game over. Score 29, best 29");
+    EXPECT_EQ(q.take(std::int64_t{10} * SpeechQueue::kGapMs), "Game over. Score 29, best 29");
 }
 
 }  // namespace

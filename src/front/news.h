@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "game/game_state.h"
@@ -31,7 +31,7 @@ enum class Topic { Demo, Game, Lines, Level, Cherry, Bombs, Time, Over };
 
 struct News {
     Topic topic;
-    QString words;
+    std::string words;
     // A line clear's count and points, which add up while it waits to be spoken, and the score.
     int lines = 0;
     int points = 0;
@@ -39,7 +39,7 @@ struct News {
 };
 
 // The words for `lines` lines that paid `points`, leaving `score`.
-QString linesWords(int lines, int points, int score);
+std::string linesWords(int lines, int points, int score);
 
 // Follows the game from look to look and tells what changed for the player. The demo says one
 // line and nothing more.

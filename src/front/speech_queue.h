@@ -3,11 +3,12 @@
 
 #pragma once
 
-#include <QString>
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "accessibility/news.h"
+#include "front/news.h"
 
 namespace quazzle::accessibility {
 
@@ -21,13 +22,13 @@ class SpeechQueue {
 
     void add(const News& news);
     // Milliseconds from `nowMs` until something may be spoken, or -1 when nothing waits.
-    qint64 wait(qint64 nowMs) const;
+    std::int64_t wait(std::int64_t nowMs) const;
     // The utterance due at `nowMs`, if any; it counts as spoken.
-    std::optional<QString> take(qint64 nowMs);
+    std::optional<std::string> take(std::int64_t nowMs);
 
   private:
     std::vector<News> waiting_;
-    std::optional<qint64> spokenMs_;
+    std::optional<std::int64_t> spokenMs_;
 };
 
 }  // namespace quazzle::accessibility

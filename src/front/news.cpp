@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Quazzle developers
 // SPDX-License-Identifier: MIT
 
-#include "accessibility/news.h"
+#include "front/news.h"
 
 #include <algorithm>
 #include <array>
 
-#include "accessibility/spoken.h"
 #include "board/lines.h"
+#include "front/spoken.h"
 
 namespace quazzle::accessibility {
 
@@ -15,8 +15,9 @@ namespace {
 // Time left at which the player is warned, most urgent last.
 constexpr std::array<int, 3> kTimeWarnings = {50, 25, 10};
 
-QString where(int cell) {
-    return QStringLiteral("row %1, column %2").arg(rowOf(cell) + 1).arg(columnOf(cell) + 1);
+std::string where(int cell) {
+    return "row " + std::to_string(rowOf(cell) + 1) + ", column " +
+           std::to_string(columnOf(cell) + 1);
 }
 
 void timeNews(const Scene& before, const Scene& now, std::vector<News>& out) {
@@ -24,22 +25,22 @@ void timeNews(const Scene& before, const Scene& now, std::vector<News>& out) {
         std::ranges::find_if(kTimeWarnings.rbegin(), kTimeWarnings.rend(),
                              [&](int t) { return before.timeLeft > t && now.timeLeft <= t; });
     if (crossed != kTimeWarnings.rend())
-        out.push_back({Topic::Time, QStringLiteral("Time low, %1 percent left").arg(*crossed)});
+        out.push_back({Topic::Time, "Time low, " + std::to_string(*crossed) + " percent left"});
 }
 
 void bombNews(const Scene& before, const Scene& now, std::vector<News>& out) {
     if (now.bombs > before.bombs)
-        out.push_back(
-            {Topic::Bombs, QStringLiteral("Bomb earned, %1 of %2").arg(now.bombs).arg(kBombSlots)});
+        out.push_back({Topic::Bombs, "Bomb earned, " + std::to_string(now.bombs) + " of " +
+                                         std::to_string(kBombSlots)});
     else if (now.bombs < before.bombs)
-        out.push_back({Topic::Bombs, QStringLiteral("Bomb used, %1 left").arg(now.bombs)});
+        out.push_back({Topic::Bombs, "Bomb used, " + std::to_string(now.bombs) + " left"});
 }
 
 void cherryNews(const Scene& before, const Scene& now, std::vector<News>& out) {
     if (now.cherry >= 0 && now.cherry != before.cherry)
-        out.push_back({Topic::Cherry, QStringLiteral("Cherry on ") + where(now.cherry)});
+        out.push_back({Topic::Cherry, "Cherry on " + where(now.cherry)});
     else if (before.cherry >= 0 && now.cherry < 0 && now.score > before.score)
-        out.push_back({Topic::Cherry, QStringLiteral("Cherry paid")});
+        out.push_back({Topic::Cherry, "Cherry paid"});
 }
 }  // namespace
 
@@ -61,17 +62,17 @@ Scene sceneOf(const GameState& s, bool gameOverRunning) {
     return scene;
 }
 
-QString linesWords(int lines, int points, int score) {
-    const QString what =
-        lines == 1 ? QStringLiteral("Line cleared") : QStringLiteral("%1 lines cleared").arg(lines);
-    return QStringLiteral("%1, %2 points, score %3").arg(what).arg(points).arg(score);
+std::string linesWords(int lines, int points, int score) {
+    const std::string what =
+        lines == 1 ? std::string("Line cleared") : std::to_string(lines) + " lines cleared";
+    return what + ", " + std::to_string(points) + " points, score " + std::to_string(score);
 }
 
 std::vector<News> Newsroom::look(const Scene& now) {
     std::vector<News> news;
     if (now.demo && !demoTold_) {
         demoTold_ = true;
-        news.push_back({Topic::Demo, QStringLiteral("Demo playing. Press Start Game to play.")});
+        news.push_back({Topic::Demo, "Demo playing. Press Start Game to play."});
     } else if (last_) {
         news = between(*last_, now);
     }
@@ -84,11 +85,11 @@ std::vector<News> Newsroom::look(const Scene& now) {
 std::vector<News> Newsroom::between(const Scene& before, const Scene& now) {
     if (now.demo) return {};
     if (before.demo || (before.over && !now.over))
-        return {{Topic::Game, QStringLiteral("New game, level %1").arg(now.level)}};
+        return {{Topic::Game, "New game, level " + std::to_string(now.level)}};
     if (now.over) {
         if (before.over) return {};
-        return {{Topic::Over,
-                 QStringLiteral("Game over. Score %1, best %2").arg(now.score).arg(now.best)}};
+        return {{Topic::Over, "Game over. Score " + std::to_string(now.score) + ", best " +
+                                  std::to_string(now.best)}};
     }
     std::vector<News> news;
     if (const int lines = now.lines - before.lines; lines > 0) {
@@ -98,7 +99,7 @@ std::vector<News> Newsroom::between(const Scene& before, const Scene& now) {
         scoreBeforeClear_ = now.score;
     }
     if (now.level > before.level)
-        news.push_back({Topic::Level, QStringLiteral("Level %1").arg(now.level)});
+        news.push_back({Topic::Level, "Level " + std::to_string(now.level)});
     cherryNews(before, now, news);
     bombNews(before, now, news);
     timeNews(before, now, news);
