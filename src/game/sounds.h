@@ -10,8 +10,6 @@
 
 namespace quazzle::sound {
 
-// How a recording reaches the speakers: the effect channel, where each effect cuts off the one
-// before, or a media player of its own at half volume.
 // Every recording the game has, by the name the rules play or bind it by.
 inline constexpr std::string_view kPlace = "thePlace";
 inline constexpr std::string_view kScore = "theScore";
