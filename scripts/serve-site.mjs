@@ -1,0 +1,100 @@
+#!/usr/bin/env node
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
+// Serves a static folder on loopback as a web host should serve the game: with the two headers
+// that make the page cross-origin isolated (without them the game cannot start its thread), the
+// right types, and compressed when the browser takes it. Nothing outside the folder is served.
+// Usage: node scripts/serve-site.mjs DIR [PORT] [--no-isolation]
+//   PORT 0 picks a free port; the first line printed is the page's address.
+//   --no-isolation leaves the two headers out, to see what the page says then.
+import { createReadStream, promises as fs } from 'node:fs';
+import { createServer } from 'node:http';
+import path from 'node:path';
+import { createGzip } from 'node:zlib';
+
+const args = process.argv.slice(2);
+const isolated = !args.includes('--no-isolation');
+const [dir, portText = '8080'] = args.filter((a) => !a.startsWith('--'));
+if (!dir) {
+    console.error('usage: serve-site.mjs DIR [PORT] [--no-isolation]');
+    process.exit(2);
+}
+const root = path.resolve(dir);
+
+const types = {
+    '.html': 'text/html; charset=utf-8',
+    '.js': 'text/javascript; charset=utf-8',
+    '.mjs': 'text/javascript; charset=utf-8',
+    '.css': 'text/css; charset=utf-8',
+    '.json': 'application/json',
+    '.wasm': 'application/wasm',
+    '.png': 'image/png',
+    '.svg': 'image/svg+xml',
+    '.woff2': 'font/woff2',
+    '.txt': 'text/plain; charset=utf-8',
+};
+const compressible = new Set(['.html', '.js', '.mjs', '.css', '.json', '.wasm', '.svg', '.txt']);
+
+function headers(ext, compress) {
+    const h = {
+        'Content-Type': types[ext] ?? 'application/octet-stream',
+        'Cache-Control': 'no-cache',
+        'X-Content-Type-Options': 'nosniff',
+    };
+    if (isolated) {
+        h['Cross-Origin-Opener-Policy'] = 'same-origin';
+        h['Cross-Origin-Embedder-Policy'] = 'require-corp';
+    }
+    if (compress) {
+        h['Content-Encoding'] = 'gzip';
+        h.Vary = 'Accept-Encoding';
+    }
+    return h;
+}
+
+// The file a request names, or null when it names nothing inside the folder.
+async function fileFor(url) {
+    let name;
+    try {
+        name = decodeURIComponent(new URL(url, 'http://localhost').pathname);
+    } catch {
+        return null;
+    }
+    if (name.includes('\0')) return null;
+    if (name.endsWith('/')) name += 'index.html';
+    const file = path.resolve(root, '.' + name);
+    if (file !== root && !file.startsWith(root + path.sep)) return null;
+    try {
+        return (await fs.stat(file)).isFile() ? file : null;
+    } catch {
+        return null;
+    }
+}
+
+const server = createServer(async (req, res) => {
+    if (req.method !== 'GET' && req.method !== 'HEAD') {
+        res.writeHead(405, { Allow: 'GET, HEAD' }).end();
+        return;
+    }
+    const file = await fileFor(req.url);
+    if (!file) {
+        res.writeHead(404, { 'Content-Type': 'text/plain; charset=utf-8' }).end('Not found\n');
+        return;
+    }
+    const ext = path.extname(file);
+    const compress =
+        compressible.has(ext) && /\bgzip\b/.test(req.headers['accept-encoding'] ?? '');
+    res.writeHead(200, headers(ext, compress));
+    if (req.method === 'HEAD') {
+        res.end();
+        return;
+    }
+    const body = createReadStream(file);
+    body.on('error', () => res.destroy());
+    (compress ? body.pipe(createGzip({ level: 9 })) : body).pipe(res);
+});
+
+server.listen(Number(portText), '127.0.0.1', () => {
+    console.log(`http://127.0.0.1:${server.address().port}/`);
+});
