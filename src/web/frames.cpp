@@ -178,26 +178,28 @@ std::vector<std::pair<std::string_view, std::string>> Frames::newPanelWords() {
     return changed;
 }
 
-std::string Frames::take(int pointerCell) {
+void Frames::writeCells(Json& j) const {
+    if (cells_.none()) return;
+    j.key("cells").beginArray();
+    for (int i = 0; i < kCellCount; ++i) {
+        if (!cells_.test(i)) continue;
+        const Cell& cell = state_.picCell[i];
+        j.beginArray().value(i).value(cell.backColor);
+        j.value(cell.picture == Picture::Cherry ? 1 : 0).endArray();
+    }
+    j.endArray();
+}
+
+void Frames::writeNames(Json& j, int pointerCell) {
+    const auto names = newNames(pointerCell);
+    if (names.empty()) return;
+    j.key("names").beginArray();
+    for (const auto& [index, name] : names) j.beginArray().value(index).value(name).endArray();
+    j.endArray();
+}
+
+void Frames::writeControls(Json& j) const {
     const GameState& s = state_;
-    Json j;
-    j.beginObject().key("frame").beginObject();
-    if (cells_.any()) {
-        j.key("cells").beginArray();
-        for (int i = 0; i < kCellCount; ++i)
-            if (cells_.test(i))
-                j.beginArray()
-                    .value(i)
-                    .value(s.picCell[i].backColor)
-                    .value(s.picCell[i].picture == Picture::Cherry ? 1 : 0)
-                    .endArray();
-        j.endArray();
-    }
-    if (const auto names = newNames(pointerCell); !names.empty()) {
-        j.key("names").beginArray();
-        for (const auto& [index, name] : names) j.beginArray().value(index).value(name).endArray();
-        j.endArray();
-    }
     if (due(Region::Preview)) numbers(j, "preview", s.previewCell);
     if (due(Region::Levels)) numbers(j, "levels", s.lblMyLevel);
     if (due(Region::Score)) {
@@ -213,23 +215,38 @@ std::string Frames::take(int pointerCell) {
     if (due(Region::Bombs)) numbers(j, "bombs", s.bombSolid);
     if (due(Region::StartButton)) j.key("start").value(s.startButtonVisible);
     if (image_) j.key("image1").beginArray().value(s.image1Left).value(s.image1Top).endArray();
-    if (const auto words = newPanelWords(); !words.empty()) {
-        j.key("a11y").beginObject();
-        for (const auto& [name, value] : words) j.key(name).raw(value);
-        j.endObject();
-    }
-    if (!sounds_.empty()) {
-        j.key("sounds").beginArray();
-        for (const Sound& sound : sounds_) {
-            j.beginArray().value(sound.kind);
-            if (sound.kind == "effect")
-                j.value(sound.name);
-            else
-                j.value(sound.player);
-            j.endArray();
-        }
+}
+
+void Frames::writePanelWords(Json& j) {
+    const auto words = newPanelWords();
+    if (words.empty()) return;
+    j.key("a11y").beginObject();
+    for (const auto& [name, value] : words) j.key(name).raw(value);
+    j.endObject();
+}
+
+void Frames::writeSounds(Json& j) const {
+    if (sounds_.empty()) return;
+    j.key("sounds").beginArray();
+    for (const Sound& sound : sounds_) {
+        j.beginArray().value(sound.kind);
+        if (sound.kind == "effect")
+            j.value(sound.name);
+        else
+            j.value(sound.player);
         j.endArray();
     }
+    j.endArray();
+}
+
+std::string Frames::take(int pointerCell) {
+    Json j;
+    j.beginObject().key("frame").beginObject();
+    writeCells(j);
+    writeNames(j, pointerCell);
+    writeControls(j);
+    writePanelWords(j);
+    writeSounds(j);
     if (say_) j.key("say").value(*say_);
     if (prompt_) {
         j.key("prompt").beginObject().key("title").value("Game Over");

@@ -14,6 +14,8 @@
 
 namespace quazzle::web {
 
+class Json;
+
 // The first message to the page: the layout, the window's own colours and texts.
 std::string helloMessage();
 
@@ -43,6 +45,11 @@ class Frames {
   private:
     static constexpr int kRegionCount = int(Region::StartButton) + 1;
     bool due(Region region) const { return regions_.test(int(region)); }
+    void writeCells(Json& j) const;
+    void writeNames(Json& j, int pointerCell);
+    void writeControls(Json& j) const;
+    void writePanelWords(Json& j);
+    void writeSounds(Json& j) const;
     std::vector<std::pair<int, std::string>> newNames(int pointerCell);
     // What the panels say, each as its JSON value, where it differs from what was told.
     std::vector<std::pair<std::string_view, std::string>> newPanelWords();

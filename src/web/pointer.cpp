@@ -3,6 +3,7 @@
 
 #include "web/pointer.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -33,12 +34,12 @@ bool overControl(const GameState& s, double x, double y) {
     const std::array<Box, 5> controls = {box(layout::kHourglass), box(layout::kPreviewBox),
                                          box(layout::kXpBar), box(layout::kInstructionsFrame),
                                          score};
-    for (const Box& b : controls)
-        if (b.contains(x, y)) return true;
-    for (const int left : layout::kBombLefts)
-        if (box({left, layout::kBombTop, layout::kBombWidth, layout::kBombHeight}).contains(x, y))
-            return true;
-    return false;
+    const auto bombAt = [&](int left) {
+        return box({left, layout::kBombTop, layout::kBombWidth, layout::kBombHeight})
+            .contains(x, y);
+    };
+    return std::ranges::any_of(controls, [&](const Box& b) { return b.contains(x, y); }) ||
+           std::ranges::any_of(layout::kBombLefts, bombAt);
 }
 
 constexpr Box kBoard{kBoardLeftPixels, kBoardTopPixels, kBoardSidePixels, kBoardSidePixels};

@@ -95,7 +95,7 @@ std::int64_t WebPlatform::nextWakeNs() const {
 void WebPlatform::wakeDueTimers() {
     const std::int64_t nowNs = clock_.now();
     for (;;) {
-        Timer* first = &timers_[0];
+        Timer* first = timers_.data();
         for (Timer& timer : timers_)
             if (timer.wakeNs < first->wakeNs) first = &timer;
         if (first->wakeNs > nowNs || ending_) return;

@@ -91,7 +91,9 @@ class WebGame : public ::testing::Test {
 
     // The middle of cell `index`, in window pixels.
     static Input at(Input::Kind kind, int index) {
-        return {kind, 24 + 32.0 * (index % 10) + 16, 8 + 32.0 * (index / 10) + 16};
+        const int row = index / 10;
+        const int column = index % 10;
+        return {kind, 24 + 32.0 * column + 16, 8 + 32.0 * row + 16};
     }
 
     void holdADot() {
