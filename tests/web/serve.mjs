@@ -42,11 +42,13 @@ export function fileFor(root, url) {
   return file === root || file.startsWith(root + sep) ? file : null;
 }
 
-export function serve(port, dir, isolated) {
+// `hidden` paths answer 404 as if they were missing, to see what the page says then.
+export function serve(port, dir, isolated, {hidden = []} = {}) {
   const root = resolve(dir);
   const server = createServer(async (request, response) => {
     const headers = {'Cache-Control': 'no-store', ...isolationHeaders(isolated)};
-    const file = fileFor(root, request.url);
+    const path = new URL(request.url, 'http://localhost').pathname;
+    const file = hidden.includes(path) ? null : fileFor(root, request.url);
     const info = file && await stat(file).catch(() => null);
     if (!info || !info.isFile() || (request.method !== 'GET' && request.method !== 'HEAD')) {
       response.writeHead(404, {...headers, 'Content-Type': 'text/plain'});
