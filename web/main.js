@@ -21,8 +21,11 @@ export const kModulePath = './quazzle.js';
 const kIsolationMessage =
   'The game cannot start here: it runs on a thread of its own, which the browser allows only ' +
   'to a page that is isolated from other sites. The web server must send the page with these ' +
-  'two headers: "Cross-Origin-Opener-Policy: same-origin" and ' +
-  '"Cross-Origin-Embedder-Policy: require-corp".';
+  'two headers:';
+const kIsolationHeaders = [
+  'Cross-Origin-Opener-Policy: same-origin',
+  'Cross-Origin-Embedder-Policy: require-corp',
+];
 
 const byId = (id) => document.getElementById(id);
 
@@ -30,11 +33,17 @@ const byId = (id) => document.getElementById(id);
 
 let failed = false;
 
-function showNotice(text, button, role) {
+// `lines` are shown below the text, each whole, as a header is written.
+function showNotice(text, button, role, lines = []) {
   byId('client').hidden = true;
   const notice = byId('notice');
   notice.setAttribute('role', role);
   byId('notice-text').textContent = text;
+  for (const line of lines) {
+    const code = document.createElement('code');
+    code.textContent = line;
+    byId('notice-text').append(document.createElement('br'), code);
+  }
   const restart = byId('notice-button');
   restart.hidden = !button;
   if (button) {
@@ -45,14 +54,14 @@ function showNotice(text, button, role) {
   if (button) restart.focus();
 }
 
-export function fail(message, error) {
+export function fail(message, error, lines = []) {
   if (failed) return;
   failed = true;
   const detail = error && error.message ? ` (${error.message})` : '';
-  console.error(`Quazzle: ${message}${detail}`);
+  console.error(`Quazzle: ${message}${detail}${lines.map((l) => ` ${l}`).join('')}`);
   const prompt = byId('prompt');
   if (prompt.open) prompt.close();
-  showNotice(`${message}.`, null, 'alert');
+  showNotice(lines.length ? message : `${message}.`, null, 'alert', lines);
 }
 
 // --- Loading.
@@ -81,7 +90,7 @@ function moduleSettings() {
 
 async function boot() {
   if (!globalThis.crossOriginIsolated) {
-    fail(kIsolationMessage.replace(/\.$/, ''));
+    fail(kIsolationMessage, null, kIsolationHeaders);
     return;
   }
 
