@@ -35,7 +35,7 @@ const QColor kPictureBoxFace = toQColor(look::kPictureBoxFace);
 const QColor kFrameEdge = toQColor(look::kFrameEdge);
 const QColor kPreviewBack = toQColor(look::kPreviewBack);
 const QColor kPreviewEdge = toQColor(look::kPreviewEdge);
-const QColor kHourglassRed = toQColor(look::kHourglassFrame);
+const QColor kHourglassRed = toQColor(look::kHourglassEmpty);
 // The widest and tallest window Qt makes on X11, in device pixels.
 constexpr double kLargestWindow = 32767;
 }  // namespace

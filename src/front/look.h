@@ -19,7 +19,7 @@ inline constexpr Colour kPictureBoxFace = 0xF0F0F0;
 inline constexpr Colour kFrameEdge = 0xA0A0A0;
 inline constexpr Colour kPreviewBack = 0xC0C0C0;
 inline constexpr Colour kPreviewEdge = 0x909090;
-inline constexpr Colour kHourglassFrame = 0x0000FF;
+inline constexpr Colour kHourglassEmpty = 0x0000FF;
 inline constexpr Colour kHourglassFill = 0x000000;
 // The start button: drawn in its own colour, whatever the desktop's style.
 inline constexpr Colour kStartFace = 0x00FF00;

@@ -67,6 +67,13 @@ std::string scoreAndBest(const char* what, const GameState& state) {
 }
 }  // namespace
 
+std::string boardName() { return "Board"; }
+
+std::string boardDescription() {
+    const std::string side = std::to_string(kBoardSide);
+    return side + " rows of " + side + " cells";
+}
+
 std::string cell(const Cell& cell) { return withCherry(colourWord(cell.backColor), cell); }
 
 std::string cellAt(const GameState& state, int index) {

@@ -10,6 +10,8 @@
 // What the window's controls say to assistive technology, in words, from the game's state.
 namespace quazzle::spoken {
 
+std::string boardName();             // "Board"
+std::string boardDescription();      // "10 rows of 10 cells"
 std::string cell(const Cell& cell);  // "red, cherry"
 // Where a board cell is and what it shows: "row 3, column 5: red".
 std::string cellAt(const GameState& state, int index);

@@ -27,7 +27,7 @@ void numbers(Json& j, std::string_view name, const Numbers& list) {
     j.endArray();
 }
 
-void layoutOf(Json& j) {
+void layoutOf(Json& j, const GameState& state) {
     namespace l = layout;
     j.key("layout").beginObject();
     j.key("twipsPerPixel").value(l::kTwipsPerPixel);
@@ -54,6 +54,8 @@ void layoutOf(Json& j) {
     rect(j, "instructionsFrame", l::kInstructionsFrame);
     j.key("instructionsSize").beginArray().value(l::kInstructionsWidth);
     j.value(l::kInstructionsHeight).endArray();
+    j.key("instructionsPicture").beginArray().value(state.image1Left).value(state.image1Top);
+    j.endArray();
     j.endObject();
 }
 
@@ -64,7 +66,7 @@ void lookOf(Json& j) {
     j.key("gridLine").value(k::kGridLine).key("pictureBoxFace").value(k::kPictureBoxFace);
     j.key("frameEdge").value(k::kFrameEdge).key("previewBack").value(k::kPreviewBack);
     j.key("previewEdge").value(k::kPreviewEdge);
-    j.key("hourglassFrame").value(k::kHourglassFrame).key("hourglassFill").value(k::kHourglassFill);
+    j.key("hourglassEmpty").value(k::kHourglassEmpty).key("hourglassFill").value(k::kHourglassFill);
     j.key("startFace").value(k::kStartFace).key("startBorder").value(k::kStartBorder);
     j.key("startBorderPixels").value(k::kStartBorderPixels);
     j.key("scorePoints").value(k::kScorePoints).key("smallPoints").value(k::kSmallPoints);
@@ -78,6 +80,12 @@ void textsOf(Json& j) {
     j.key("hourglass").value(spoken::timeLeftName());
     j.key("hourglassDescription").value(spoken::timeLeftDescription());
     j.key("experience").value(spoken::experienceName());
+    j.key("board")
+        .value(spoken::boardName())
+        .key("boardDescription")
+        .value(spoken::boardDescription());
+    // The page's own: what it says once No has ended the program.
+    j.key("ended").value("The game has ended.").key("restart").value("Start again");
     j.endObject();
 }
 
@@ -95,10 +103,10 @@ void previewSlotsOf(Json& j) {
 std::string jsonOf(const std::string& text) { return Json().value(text).text(); }
 }  // namespace
 
-std::string helloMessage() {
+std::string helloMessage(const GameState& state) {
     Json j;
     j.beginObject().key("hello").beginObject();
-    layoutOf(j);
+    layoutOf(j, state);
     lookOf(j);
     textsOf(j);
     j.key("players").beginArray();
@@ -122,7 +130,6 @@ void Frames::everything() {
     cells_.set();
     names_.set();
     regions_.set();
-    image_ = true;
 }
 
 void Frames::pointerMoved(int was, int now) {
@@ -137,8 +144,7 @@ void Frames::say(std::string words) { say_ = std::move(words); }
 void Frames::prompt(std::string description) { prompt_ = std::move(description); }
 
 bool Frames::pending() const {
-    return cells_.any() || names_.any() || regions_.any() || image_ || !sounds_.empty() || say_ ||
-           prompt_;
+    return cells_.any() || names_.any() || regions_.any() || !sounds_.empty() || say_ || prompt_;
 }
 
 std::vector<std::pair<int, std::string>> Frames::newNames(int pointerCell) {
@@ -214,7 +220,6 @@ void Frames::writeControls(Json& j) const {
     }
     if (due(Region::Bombs)) numbers(j, "bombs", s.bombSolid);
     if (due(Region::StartButton)) j.key("start").value(s.startButtonVisible);
-    if (image_) j.key("image1").beginArray().value(s.image1Left).value(s.image1Top).endArray();
 }
 
 void Frames::writePanelWords(Json& j) {
@@ -255,7 +260,6 @@ std::string Frames::take(int pointerCell) {
     j.endObject().endObject();
     cells_.reset();
     regions_.reset();
-    image_ = false;
     sounds_.clear();
     say_.reset();
     prompt_.reset();

@@ -16,8 +16,9 @@ namespace quazzle::web {
 
 class Json;
 
-// The first message to the page: the layout, the window's own colours and texts.
-std::string helloMessage();
+// The first message to the page, once the window is shown: the layout, with the instructions
+// picture where start-up put it in `state`, the window's own colours and texts.
+std::string helloMessage(const GameState& state);
 
 // What the page must be told about the game since the last frame: the regions the rules
 // changed, whose new state the frame carries, the names assistive technology reads that are new,
@@ -58,7 +59,6 @@ class Frames {
     std::bitset<kCellCount> cells_;
     std::bitset<kCellCount> names_;
     std::bitset<kRegionCount> regions_;
-    bool image_ = false;  // the instructions picture's place
     struct Sound {
         std::string_view kind;  // "effect", "play" or "stop"
         std::string name;       // an effect's

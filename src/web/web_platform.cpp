@@ -40,7 +40,6 @@ void WebPlatform::attach(Game& game) {
     game_ = &game;
     frames_.emplace(game.state());
     pointer_.emplace(game, [this](int was, int now) { frames_->pointerMoved(was, now); });
-    page_.send(helloMessage());
 }
 
 std::int64_t WebPlatform::hourglassTicksAhead() const {
@@ -169,6 +168,7 @@ void WebPlatform::stopPlayer(Player player) {
 
 void WebPlatform::showWindow() {
     shown_ = true;
+    page_.send(helloMessage(game_->state()));
     frames_->everything();
 }
 

@@ -31,9 +31,9 @@ QAccessibleInterface* BoardAccessible::cell(int index) const {
 QString BoardAccessible::text(QAccessible::Text t) const {
     switch (t) {
         case QAccessible::Name:
-            return QStringLiteral("Board");
+            return QString::fromStdString(spoken::boardName());
         case QAccessible::Description:
-            return QStringLiteral("%1 rows of %1 cells").arg(kBoardSide);
+            return QString::fromStdString(spoken::boardDescription());
         default:
             return QAccessibleWidget::text(t);
     }

@@ -1,0 +1,343 @@
+// SPDX-FileCopyrightText: 2026 The Quazzle developers
+// SPDX-License-Identifier: MIT
+
+// Starts the page: checks that the game can run here, loads the font, the pictures and the
+// game's module, and then passes messages between the game thread and the page's parts. Any
+// failure is said in plain words, once.
+
+import {Access} from './a11y.js';
+import {Sound} from './audio.js';
+import {fitClient} from './device.js';
+import {Prompt} from './dialog.js';
+import {Screen} from './draw.js';
+import {attachInput} from './input.js';
+import {Pictures} from './pictures.js';
+import {applyFrame, Inbox, newState} from './state.js';
+import {kFallbackFamily, kScorePoints, TextMeasure} from './text.js';
+
+export const kFontPath = 'fonts/dejavu-sans-bold.woff2';
+export const kModulePath = './quazzle.js';
+
+const kIsolationMessage =
+  'The game cannot start here: it runs on a thread of its own, which the browser allows only ' +
+  'to a page that is isolated from other sites. The web server must send the page with these ' +
+  'two headers:';
+const kIsolationHeaders = [
+  'Cross-Origin-Opener-Policy: same-origin',
+  'Cross-Origin-Embedder-Policy: require-corp',
+];
+
+const byId = (id) => document.getElementById(id);
+
+// --- What the player is told when the page cannot go on, or the game has ended.
+
+let failed = false;
+
+// `lines` are shown below the text, each whole, as a header is written.
+function showNotice(text, button, role, lines = []) {
+  byId('client').hidden = true;
+  const notice = byId('notice');
+  notice.setAttribute('role', role);
+  byId('notice-text').textContent = text;
+  for (const line of lines) {
+    const code = document.createElement('code');
+    code.textContent = line;
+    byId('notice-text').append(document.createElement('br'), code);
+  }
+  const restart = byId('notice-button');
+  restart.hidden = !button;
+  if (button) {
+    restart.textContent = button;
+    restart.onclick = () => location.reload();
+  }
+  notice.hidden = false;
+  if (button) restart.focus();
+}
+
+export function fail(message, error, lines = []) {
+  if (failed) return;
+  failed = true;
+  const detail = error && error.message ? ` (${error.message})` : '';
+  console.error(`Quazzle: ${message}${detail}${lines.map((l) => ` ${l}`).join('')}`);
+  const prompt = byId('prompt');
+  if (prompt.open) prompt.close();
+  showNotice(lines.length ? message : `${message}.`, null, 'alert', lines);
+}
+
+// --- Loading.
+
+async function loadFont() {
+  const faces = await document.fonts.load(`bold ${kScorePoints}pt "${kFallbackFamily}"`);
+  if (!faces.some((face) => face.status === 'loaded')) throw new Error('no face loaded');
+}
+
+async function loadModule() {
+  const module = await import(kModulePath);
+  if (typeof module.default !== 'function') throw new Error('it has no default export');
+  return module.default;
+}
+
+// The query's test settings, passed to the game: ?seed=N and ?still=1.
+function moduleSettings() {
+  const query = new URLSearchParams(location.search);
+  const settings = {};
+  if (query.has('seed')) settings.seed = Number(query.get('seed'));
+  if (query.get('still') === '1') settings.still = true;
+  return settings;
+}
+
+// --- The page.
+
+async function boot() {
+  if (!globalThis.crossOriginIsolated) {
+    fail(kIsolationMessage, null, kIsolationHeaders);
+    return;
+  }
+
+  const client = byId('client');
+  const canvas = byId('screen');
+  const layer = byId('layer');
+  const startButton = byId('start');
+  const text = new TextMeasure(document.createElement('canvas').getContext('2d'));
+  const screen = new Screen(canvas, text);
+  const access = new Access(layer, byId('news'));
+  const state = newState();
+  const inbox = new Inbox(state);
+  const pictures = new Pictures();
+
+  let module = null;
+  let hello = null;  // the layout as soon as it arrives, for textWidth
+  let started = false;  // hello applied
+  let ended = false;
+  let view = null;  // where the client area is, from fitClient
+  let sentRatio = null;
+  let viewChanged = true;
+  let scheduled = false;
+
+  const call = (name, ...args) => {
+    if (module && typeof module[name] === 'function') module[name](...args);
+  };
+  const game = {
+    pointer: (kind, x, y) => call('_quazzle_pointer', kind, x, y),
+    keyReleased: (code) => call('_quazzle_key_released', code),
+    start: () => call('_quazzle_start'),
+    answer: (yes) => call('_quazzle_answer', yes ? 1 : 0),
+  };
+  const sendRatio = () => {
+    if (!module || !started || !view || sentRatio === view.ratio) return;
+    sentRatio = view.ratio;
+    call('_quazzle_ratio', view.ratio);
+  };
+
+  // Each recording is made once, copied out of the game's memory and the block freed there.
+  const made = new Map();
+  const recording = (i) => {
+    if (!made.has(i)) {
+      const at = module._quazzle_sound_make(i);
+      let samples = new Int16Array(0);
+      if (at) {
+        // Views taken after the call: making the samples may have grown the memory.
+        const frames = module.HEAP32[at >> 2];
+        const first = (at + 4) >> 1;
+        samples = module.HEAP16.slice(first, first + 2 * frames);
+        module._free(at);
+      }
+      made.set(i, samples);
+    }
+    return made.get(i);
+  };
+  const sound = new Sound({
+    count: () => module._quazzle_sound_count(),
+    name: (i) => module.UTF8ToString(module._quazzle_sound_name(i)),
+    frames: (i) => recording(i).length / 2,
+    samples: (i) => recording(i),
+  });
+  const unlock = (event) => {
+    if (!event.isTrusted) return;
+    sound.unlock();
+    for (const type of ['pointerdown', 'keydown', 'click']) {
+      window.removeEventListener(type, unlock, true);
+    }
+  };
+  for (const type of ['pointerdown', 'keydown', 'click']) {
+    window.addEventListener(type, unlock, true);
+  }
+
+  const prompt = new Prompt(byId('prompt'), (yes) => game.answer(yes));
+  attachInput({
+    client,
+    startButton,
+    game,
+    view: () => view,
+    blocked: () => prompt.isOpen || ended || failed,
+  });
+
+  const schedule = () => {
+    if (scheduled || failed) return;
+    scheduled = true;
+    requestAnimationFrame(tick);
+  };
+
+  const fit = () => fitClient(
+      hello ? [hello.layout.client[0] / hello.layout.twipsPerPixel,
+               hello.layout.client[1] / hello.layout.twipsPerPixel]
+            : [541, 391],
+      {width: document.documentElement.clientWidth, height: document.documentElement.clientHeight},
+      window.devicePixelRatio || 1);
+
+  // Pictures drawn for the ratio; until they come, the last ones stand in, scaled.
+  const usePicturesFor = (ratio) => pictures.forRatio(ratio).then((set) => {
+    if (view && view.ratio === ratio) {
+      screen.setPictures(set);
+      schedule();
+    }
+  }, (error) => fail(error.message.replace(/^the/, 'The'), null));
+
+  // The place and size of the client area; a new ratio repaints everything.
+  const applyView = () => {
+    const next = fit();
+    const dpr = window.devicePixelRatio || 1;
+    const same = view && next.ratio === view.ratio && next.deviceWidth === view.deviceWidth &&
+                 next.deviceHeight === view.deviceHeight;
+    const moved = !view || next.left !== view.left || next.top !== view.top;
+    if (moved || !same) {
+      client.style.left = `${next.left}px`;
+      client.style.top = `${next.top}px`;
+      client.style.width = `${next.deviceWidth / dpr}px`;
+      client.style.height = `${next.deviceHeight / dpr}px`;
+      canvas.style.width = client.style.width;
+      canvas.style.height = client.style.height;
+      layer.style.transform = `scale(${next.scale})`;
+    }
+    const ratioChanged = !view || next.ratio !== view.ratio;
+    view = next;
+    if (!same) screen.resize(next.deviceWidth, next.deviceHeight, next.ratio);
+    if (ratioChanged && started) usePicturesFor(next.ratio);
+    sendRatio();
+  };
+
+  const applyHello = (message) => {
+    started = true;
+    const texts = message.texts || {};
+    if (texts.title) document.title = texts.title;
+    screen.setHello(message);
+    access.setHello(message, screen.layout);
+    sound.setPlayers(message.players || []);
+    const [left, top, width, height] = screen.layout.startButton;
+    Object.assign(startButton.style, {
+      left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`,
+    });
+    startButton.textContent = texts.start || '';
+    client.hidden = false;
+    viewChanged = true;
+  };
+
+  const end = () => {
+    ended = true;
+    prompt.abandon();
+    sound.close();
+    const texts = hello.texts || {};
+    showNotice(texts.ended || '', texts.restart || '', 'status');
+  };
+
+  // Every message that arrived, applied in order; then one paint of what they changed.
+  function tick() {
+    scheduled = false;
+    if (failed) return;
+    let wanted = null;
+    let over = false;
+    for (const message of inbox.take()) {
+      if (message.hello) {
+        applyHello(message.hello);
+      } else if (message.frame) {
+        const brought = applyFrame(state, message.frame);
+        sound.apply(brought.sounds);
+        if (brought.say) access.say(brought.say);
+        if (brought.prompt) wanted = brought.prompt;
+      } else if ('ended' in message) {
+        over = true;
+      }
+    }
+    if (!started || ended) return;
+    if (viewChanged) {
+      viewChanged = false;
+      applyView();
+    }
+    screen.paint(state);
+    access.update(state);
+    if (state.start !== null) startButton.hidden = !state.start;
+    if (over) {
+      end();
+      return;
+    }
+    if (wanted) prompt.open(wanted);
+  }
+
+  const page = {
+    receive(message) {
+      const m = typeof message === 'string' ? JSON.parse(message) : message;
+      if (m.hello) hello = m.hello;
+      inbox.push(m);
+      schedule();
+    },
+    // The score's width in twips, in the score's font shrunk to fit as the window shrinks it.
+    textWidth(label) {
+      const layout = hello && hello.layout;
+      const room = layout ? layout.scoreRoom / layout.twipsPerPixel : Infinity;
+      return text.score(String(label), room).width * (layout ? layout.twipsPerPixel : 15);
+    },
+  };
+
+  const onViewChange = () => {
+    viewChanged = true;
+    if (started) schedule();
+  };
+  window.addEventListener('resize', onViewChange);
+  const watchRatio = () => {
+    const query = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+    query.addEventListener('change', () => {
+      watchRatio();
+      onViewChange();
+    }, {once: true});
+  };
+  watchRatio();
+
+  // The font and the pictures before the game starts, so its first frame and its first
+  // measure use them.
+  view = null;
+  const first = fit();
+  const [fontLoad, picturesLoad, moduleLoad] = await Promise.allSettled(
+      [loadFont(), pictures.forRatio(first.ratio), loadModule()]);
+  if (fontLoad.status === 'rejected') {
+    fail(`The font ${kFontPath} could not be loaded`, fontLoad.reason);
+    return;
+  }
+  if (picturesLoad.status === 'rejected') {
+    fail(picturesLoad.reason.message.replace(/^the/, 'The'));
+    return;
+  }
+  if (moduleLoad.status === 'rejected') {
+    fail(`The game's module ${kModulePath.slice(2)} could not be loaded`, moduleLoad.reason);
+    return;
+  }
+  screen.setPictures(picturesLoad.value);
+
+  const settings = moduleSettings();
+  const moduleArgs = {
+    ...settings,
+    page,
+    // The game's own complaints go to the console as warnings; the page says what failed.
+    print: (line) => console.log(line),
+    printErr: (line) => console.warn(line),
+    onAbort: (what) => fail('The game stopped with an error', {message: String(what)}),
+  };
+  try {
+    module = await moduleLoad.value(moduleArgs);
+  } catch (error) {
+    fail('The game\'s WebAssembly (quazzle.wasm) could not be loaded or started', error);
+    return;
+  }
+  sendRatio();
+}
+
+boot().catch((error) => fail('The page could not start the game', error));
