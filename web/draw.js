@@ -7,19 +7,6 @@
 import {cssColour, DevicePixels, mapRect, penColumns} from './device.js';
 import {fontOf, kSmallPoints} from './text.js';
 
-// The window's own colours, where the game sends none of its own.
-export const kLook = {
-  window: 0xffffff,
-  gridLine: 0x262626,
-  pictureBoxFace: 0xf0f0f0,
-  frameEdge: 0xa0a0a0,
-  previewBack: 0xc0c0c0,
-  previewEdge: 0x909090,
-  hourglassEmpty: 0x0000ff,
-  hourglassFill: 0x000000,
-  text: 0x000000,
-};
-
 export const kBoardSide = 10;
 export const kCellCount = kBoardSide * kBoardSide;
 
@@ -95,8 +82,8 @@ export class Screen {
 
   setHello(hello) {
     this.layout = windowLayout(hello.layout, hello.previewSlots);
-    const look = {...kLook, ...(hello.look || {})};
-    for (const key of Object.keys(look)) this.look[key] = cssColour(look[key]);
+    // The window's own colours come with the layout, from the game's one table of them.
+    for (const [key, colour] of Object.entries(hello.look)) this.look[key] = cssColour(colour);
     this.shown = null;
   }
 
