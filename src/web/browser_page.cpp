@@ -42,8 +42,8 @@ void BrowserPage::send(std::string message) {
 }
 
 double BrowserPage::textWidth(const std::string& text) {
-    return MAIN_THREAD_EM_ASM_DOUBLE({ return Module.page.textWidth(UTF8ToString($0)); },
-                                     text.c_str());
+    const char* words = text.c_str();
+    return MAIN_THREAD_EM_ASM_DOUBLE({ return Module.page.textWidth(UTF8ToString($0)); }, words);
 }
 
 PageOptions pageOptions() {

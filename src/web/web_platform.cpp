@@ -38,8 +38,9 @@ WebPlatform::~WebPlatform() = default;
 
 void WebPlatform::attach(Game& game) {
     game_ = &game;
-    frames_.emplace(game.state());
-    pointer_.emplace(game, [this](int was, int now) { frames_->pointerMoved(was, now); });
+    frames_ = std::make_unique<Frames>(game.state());
+    pointer_ = std::make_unique<Pointer>(
+        game, [this](int was, int now) { frames_->pointerMoved(was, now); });
 }
 
 std::int64_t WebPlatform::hourglassTicksAhead() const {
@@ -167,6 +168,7 @@ void WebPlatform::stopPlayer(Player player) {
 }
 
 void WebPlatform::showWindow() {
+    if (!game_) return;
     shown_ = true;
     page_.send(helloMessage(game_->state()));
     frames_->everything();
@@ -188,7 +190,7 @@ void WebPlatform::changed(Region region, int index) {
 }
 
 void WebPlatform::flush() {
-    if (!shown_ || !game_) return;
+    if (!shown_) return;
     gatherNews();
     if (frames_->pending()) page_.send(frames_->take(pointer_->cell()));
 }

@@ -85,8 +85,8 @@ class WebPlatform : public Platform {
     Inbox& inbox_;
     const Clock& clock_;
     Game* game_ = nullptr;
-    std::optional<Frames> frames_;
-    std::optional<Pointer> pointer_;
+    std::unique_ptr<Frames> frames_;    // made with the game
+    std::unique_ptr<Pointer> pointer_;  // made with the game
     std::array<Timer, kTimerCount> timers_;
     accessibility::Newsroom newsroom_;
     accessibility::SpeechQueue speech_;
