@@ -15,6 +15,7 @@
 #include "accessibility/control_names.h"
 #include "artwork.h"
 #include "board/colours.h"
+#include "detectable_repeat.h"
 #include "device_pixels.h"
 #include "pixels.h"
 #include "placement.h"
@@ -55,6 +56,7 @@ Form1::Form1(std::uint32_t seed)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    askForDetectableAutoRepeat();
     buildControls();
     nameControls();
     views_.setControls(
