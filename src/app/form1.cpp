@@ -15,6 +15,7 @@
 #include "accessibility/control_names.h"
 #include "artwork.h"
 #include "board/colours.h"
+#include "detectable_repeat.h"
 #include "device_pixels.h"
 #include "front/look.h"
 #include "pixels.h"
@@ -56,6 +57,7 @@ Form1::Form1(std::uint32_t seed)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    askForDetectableAutoRepeat();
     buildControls();
     nameControls();
     views_.setControls(
@@ -301,11 +303,21 @@ void Form1::paintScore(QPainter& p) const {
 
 void Form1::mouseMoveEvent(QMouseEvent*) { game_.backgroundMoved(); }
 
-void Form1::keyReleaseEvent(QKeyEvent* event) {
-    // A held key repeats as release/press pairs; only the final release counts.
-    if (event->isAutoRepeat()) return;
-    if (event->key() == Qt::Key_Space) game_.keyReleased(kSpaceKey);
+void Form1::keyPressEvent(QKeyEvent* event) {
+    keys_.pressed(event->key(), event->timestamp(), event->isAutoRepeat());
+    QWidget::keyPressEvent(event);
 }
+
+// Space held down, however long and however it repeats, sets off one bomb as it comes up.
+void Form1::keyReleaseEvent(QKeyEvent* event) {
+    if (keys_.released(event->key(), event->timestamp(), event->isAutoRepeat()) &&
+        event->key() == Qt::Key_Space)
+        game_.keyReleased(kSpaceKey);
+}
+
+// The keys go to another window: one down now may come up there, unheard, and one that comes up
+// here later went down for something else.
+void Form1::focusOutEvent(QFocusEvent*) { keys_.forget(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
     event->accept();

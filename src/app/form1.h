@@ -13,6 +13,7 @@
 #include "board_widget.h"
 #include "close_requests.h"
 #include "game/game.h"
+#include "key_presses.h"
 #include "panel.h"
 #include "pictures.h"
 #include "qt_platform.h"
@@ -40,11 +41,14 @@ class Form1 : public QWidget, public WindowHooks {
     double scoreTextWidth(const std::string& text) const override;
     QWidget* dialogParent() override { return this; }
     qreal pixelRatio() const override { return devicePixelRatioF(); }
+    const KeyPresses& keyPresses() const override { return keys_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -73,6 +77,7 @@ class Form1 : public QWidget, public WindowHooks {
     accessibility::Views views_;  // before the title is set
     accessibility::Announcer announcer_;
     CloseRequests closeRequests_;
+    KeyPresses keys_;
     BoardWidget* board_ = nullptr;
     Panel* hourglass_ = nullptr;
     Panel* preview_ = nullptr;

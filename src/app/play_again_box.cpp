@@ -7,19 +7,14 @@
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QWindow>
+#include <utility>
 
 #include "front/spoken.h"
 
 namespace quazzle {
 
-namespace {
-// Whether `a` comes after `b` on a window system's clock of milliseconds, which may wrap at
-// 32 bits (the X server's does after 49 days).
-bool later(quint64 a, quint64 b) { return a > b || b - a > 0x8000'0000u; }
-}  // namespace
-
-PlayAgainBox::PlayAgainBox(QWidget* parent, const GameState& ended, quint64 appeared)
-    : QMessageBox(parent), appeared_(appeared) {
+PlayAgainBox::PlayAgainBox(QWidget* parent, const GameState& ended, KeyPresses keys)
+    : QMessageBox(parent), keys_(std::move(keys)) {
     setWindowTitle("Game Over");
     setText("Play again?");
     setIcon(QMessageBox::NoIcon);
@@ -31,8 +26,8 @@ PlayAgainBox::PlayAgainBox(QWidget* parent, const GameState& ended, quint64 appe
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
-bool PlayAgainBox::ask(QWidget* parent, const GameState& ended, quint64 appeared) {
-    PlayAgainBox box(parent, ended, appeared);
+bool PlayAgainBox::ask(QWidget* parent, const GameState& ended, KeyPresses keys) {
+    PlayAgainBox box(parent, ended, std::move(keys));
     qApp->installEventFilter(&box);
     box.exec();
     return box.clickedButton() == box.button(QMessageBox::Yes);
@@ -50,19 +45,6 @@ bool PlayAgainBox::isMine(QObject* object) const {
     return object->isWidgetType() && static_cast<QWidget*>(object)->window() == this;
 }
 
-// A press counts when it is the key going down now: not a repeat, not stamped before the box
-// appeared, and not the second half of a release and press the window system sent for a key
-// held down. (On X11 a held key repeats as such pairs, both stamped alike, and Qt cannot always
-// tell that they repeat.)
-bool PlayAgainBox::pressedSinceShown(const QKeyEvent& press) const {
-    if (press.isAutoRepeat()) return false;
-    const quint64 at = press.timestamp();
-    if (at == 0) return true;  // unstamped: seeing it on the box is all there is to go by
-    if (appeared_ != 0 && !later(at, appeared_)) return false;
-    const auto released = lastRelease_.find(press.key());
-    return released == lastRelease_.end() || released->second != at;
-}
-
 bool PlayAgainBox::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (handing_ || !isMine(watched) ||
@@ -74,12 +56,11 @@ bool PlayAgainBox::eventFilter(QObject* watched, QEvent* event) {
         // A button's shortcut would answer at the press; the press comes through instead.
         key->accept();
     } else if (type == QEvent::KeyPress) {
-        if (pressedSinceShown(*key))
+        if (keys_.pressed(key->key(), key->timestamp(), key->isAutoRepeat()))
             pressed_[key->key()] = {watched, std::unique_ptr<QKeyEvent>(key->clone())};
-    } else {
-        lastRelease_[key->key()] = key->timestamp();
+    } else if (keys_.released(key->key(), key->timestamp(), key->isAutoRepeat())) {
         const auto press = pressed_.find(key->key());
-        if (!key->isAutoRepeat() && press != pressed_.end()) {
+        if (press != pressed_.end()) {
             Press pressed = std::move(press->second);
             pressed_.erase(press);
             answer(std::move(pressed), *key);

@@ -9,6 +9,8 @@
 #include <map>
 #include <memory>
 
+#include "key_presses.h"
+
 namespace quazzle {
 
 struct GameState;
@@ -21,11 +23,12 @@ class PlayAgainBox : public QMessageBox {
 
   public:
     // `ended`: the game it asks about, whose scores assistive technology hears with the question.
-    // `appeared`: the window system's time as the box is shown (KeyClock::latest(); 0 unknown).
-    PlayAgainBox(QWidget* parent, const GameState& ended, quint64 appeared = 0);
+    // `keys`: what it hears of the keys, from the window system's time as it is shown
+    // (KeyClock::latest()), with the keys down in the game held from before.
+    PlayAgainBox(QWidget* parent, const GameState& ended, KeyPresses keys = KeyPresses());
 
     // Shows the box and waits for the answer; true for Yes.
-    static bool ask(QWidget* parent, const GameState& ended, quint64 appeared);
+    static bool ask(QWidget* parent, const GameState& ended, KeyPresses keys);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -41,12 +44,10 @@ class PlayAgainBox : public QMessageBox {
     };
 
     bool isMine(QObject* object) const;
-    bool pressedSinceShown(const QKeyEvent& press) const;
     void answer(Press press, const QKeyEvent& release);
 
-    quint64 appeared_;
-    std::map<int, Press> pressed_;        // presses seen while up, by key, awaiting release
-    std::map<int, quint64> lastRelease_;  // by key, seen while up
+    KeyPresses keys_;
+    std::map<int, Press> pressed_;  // presses that count, by key, awaiting release
     bool handing_ = false;
 };
 

@@ -16,6 +16,7 @@
 #include "audio/wave_resources.h"
 #include "front/hourglass_wake.h"
 #include "game/game.h"
+#include "key_presses.h"
 #include "play_again_box.h"
 
 Q_LOGGING_CATEGORY(quazzleTrace, "quazzle.trace", QtWarningMsg)
@@ -150,7 +151,8 @@ std::string QtPlatform::exeName() const {
 }
 
 bool QtPlatform::askPlayAgain() {
-    return PlayAgainBox::ask(window_.dialogParent(), game_->state(), keys_.latest());
+    return PlayAgainBox::ask(window_.dialogParent(), game_->state(),
+                             window_.keyPresses().from(keys_.latest()));
 }
 
 void QtPlatform::endProgramWith(int status) {

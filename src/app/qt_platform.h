@@ -21,6 +21,7 @@ class QWidget;
 namespace quazzle {
 
 class Game;
+class KeyPresses;
 class SoundSystem;
 
 // What the platform needs from the window it serves.
@@ -37,6 +38,8 @@ class WindowHooks {
     virtual QWidget* dialogParent() = 0;
     // Device pixels to a window pixel on the window's screen.
     virtual qreal pixelRatio() const = 0;
+    // What the window heard of the keys: a key it heard go down is held into the prompt.
+    virtual const KeyPresses& keyPresses() const = 0;
 };
 
 // The toolkit's side of the seam: waits, timers, sound and the prompt, on Qt.
