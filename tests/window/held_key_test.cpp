@@ -199,9 +199,9 @@ class HeldKeyOnX11Test : public WindowTest, public ::testing::WithParamInterface
     }
 
     // Longer than any repeat delay here, so that the key repeats for most of it.
-    static constexpr int kHoldMs = 1500;
+    static constexpr int kHoldMs = 1000;
     // Long enough for a blast to end (at most six cells, 0.1 s each).
-    static constexpr int kBlastMs = 1000;
+    static constexpr int kBlastMs = 700;
 
     XKeyboard& keyboard() { return *keyboard_; }
 
@@ -315,7 +315,11 @@ const auto kRepeats = ::testing::Values(
     Repeat{"Off", false, 660, 40}, Repeat{"AsXvfb", true, 660, 40}, Repeat{"Fast", true, 80, 8});
 std::string repeatName(const ::testing::TestParamInfo<Repeat>& info) { return info.param.name; }
 INSTANTIATE_TEST_SUITE_P(Repeating, HeldKeyOnX11Test, kRepeats, repeatName);
-INSTANTIATE_TEST_SUITE_P(Repeating, HeldKeyOnThePromptTest, kRepeats, repeatName);
+// Without repeats a held key on the prompt is a tap, which the prompt's own tests cover.
+INSTANTIATE_TEST_SUITE_P(Repeating, HeldKeyOnThePromptTest,
+                         ::testing::Values(Repeat{"AsXvfb", true, 660, 40},
+                                           Repeat{"Fast", true, 80, 8}),
+                         repeatName);
 
 }  // namespace
 }  // namespace quazzle::window
