@@ -23,9 +23,6 @@ rm -rf "$out"
 mkdir -p "$out/pictures" "$out/fonts"
 cp "$repo"/web/*.html "$repo"/web/*.css "$repo"/web/*.js "$out/"
 cp "$here/fake/quazzle.js" "$out/quazzle.js"
-# The desktop window's grabs, with the frames they were painted from.
-mkdir -p "$out/ref"
-cp "$here"/reference/window-*.png "$here"/reference/window-*.json "$out/ref/"
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT

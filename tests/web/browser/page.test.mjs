@@ -207,61 +207,6 @@ describe('drawing', () => {
     assert.equal(width, 1082);
     await close();
   });
-
-  // The desktop window's grabs and the frames they were painted from: everything but the texts
-  // must be the same pixels; the texts, drawn by another rasteriser, must stand in the same place.
-  for (const [dpr, name] of [[1, 'window-1x'], [1.5, 'window-1.5x'], [2, 'window-2x']]) {
-    test(`the page shows what the desktop window shows, at a ratio of ${dpr}`, async () => {
-      const {page, close} = await open(`${isolated}?replay=ref/${name}.json`, {dpr});
-      await started(page);
-      await page.waitForFunction(() => globalThis.fakeGame.widths.length === 0 &&
-          document.getElementById('start').offsetWidth > 0);
-      await settle(page);
-      const shot = (await page.screenshot()).toString('base64');
-      const texts = [[264, 344, 98, 42], [362, 8, 170, 14], [362, 168, 170, 17],
-        [144, 160, 81, 21]];
-      const result = await page.evaluate(async ({shot, ref, texts, dpr}) => {
-        const pixels = async (src) => {
-          const image = new Image();
-          image.src = src;
-          await image.decode();
-          const c = document.createElement('canvas');
-          c.width = image.width;
-          c.height = image.height;
-          const ctx = c.getContext('2d');
-          ctx.drawImage(image, 0, 0);
-          return ctx.getImageData(0, 0, c.width, c.height);
-        };
-        const a = await pixels(`data:image/png;base64,${shot}`);
-        const b = await pixels(ref);
-        if (a.width !== b.width || a.height !== b.height) return {size: [a.width, b.width]};
-        const inText = (x, y) => texts.some(([l, t, w, h]) =>
-          x >= Math.floor(l * dpr) && x < Math.ceil((l + w) * dpr) &&
-          y >= Math.floor(t * dpr) && y < Math.ceil((t + h) * dpr));
-        let outside = 0;
-        let textPixels = 0;
-        let farOff = 0;
-        for (let y = 0; y < a.height; ++y) {
-          for (let x = 0; x < a.width; ++x) {
-            const i = 4 * (y * a.width + x);
-            const d = Math.max(Math.abs(a.data[i] - b.data[i]), Math.abs(a.data[i + 1] - b.data[i + 1]),
-                Math.abs(a.data[i + 2] - b.data[i + 2]));
-            if (inText(x, y)) {
-              textPixels += 1;
-              if (d > 100) farOff += 1;
-            } else if (d > 0) {
-              outside += 1;
-            }
-          }
-        }
-        return {outside, farOff, textPixels};
-      }, {shot, ref: `ref/${name}.png`, texts, dpr});
-      assert.equal(result.size, undefined, `sizes ${result.size}`);
-      assert.equal(result.outside, 0);
-      assert.ok(result.farOff < result.textPixels * 0.02, JSON.stringify(result));
-      await close();
-    });
-  }
 });
 
 describe('input', () => {
