@@ -1,73 +1,54 @@
 // SPDX-FileCopyrightText: 2026 The Quazzle developers
 // SPDX-License-Identifier: MIT
 
-// The page in Chromium, driven by the stand-in game module. QUAZZLE_SITE names a site laid out
-// by tests/web/make-site.sh; tests/web/run makes one and runs these.
+// The page in Chromium, driven by the stand-in game module (fake/quazzle.js) on a copy of the
+// site QUAZZLE_SITE names, which scripts/build-web made.
 
 import assert from 'node:assert/strict';
 import {after, before, describe, test} from 'node:test';
 
-import {chromium} from 'playwright-core';
+import {serve} from '../../../scripts/serve-site.mjs';
+import {launch, open as openPage, settle} from '../support/browser.mjs';
+import {fakeSite} from '../support/sites.mjs';
 
-import {serve} from '../serve.mjs';
-
-const site = process.env.QUAZZLE_SITE;
-if (!site) throw new Error('QUAZZLE_SITE must name a site made by tests/web/make-site.sh');
-const kPort = 8192;
-const kOpenPort = 8193;
-const kMissingPort = 8194;
+const kPort = 8220;
+const kOpenPort = 8221;
+const kMissingPort = 8222;
 const isolated = `http://127.0.0.1:${kPort}/`;
 
 let browser;
+let site;
 const servers = [];
 
 before(async () => {
-  servers.push(await serve(kPort, site, true));
-  servers.push(await serve(kOpenPort, site, false));
-  browser = await chromium.launch({
-    executablePath: process.env.QUAZZLE_CHROMIUM || '/usr/bin/chromium',
-    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', '--no-first-run',
-      '--autoplay-policy=user-gesture-required'],
-  });
+  site = await fakeSite();
+  servers.push(await serve(kPort, site.dir));
+  servers.push(await serve(kOpenPort, site.dir, {isolated: false}));
+  browser = await launch();
 });
 
 after(async () => {
   await browser?.close();
   for (const server of servers) server.close();
+  await site?.remove();
 });
 
-// A page of its own, with what it writes on the console kept.
-async function open(url, {dpr = 1, width = 541, height = 391, touch = false} = {}) {
-  const context = await browser.newContext({
-    viewport: {width, height}, deviceScaleFactor: dpr, hasTouch: touch,
-  });
-  const page = await context.newPage();
-  const console = [];
-  page.on('console', (m) => console.push([m.type(), m.text()]));
-  page.on('pageerror', (e) => console.push(['pageerror', e.message]));
-  await page.goto(url);
-  return {page, context, console, close: () => context.close()};
-}
+// A page of its own; its console is kept, and must stay clean unless a test says otherwise.
+const open = (url, options) => openPage(browser, url, options);
 
 const calls = (page) => page.evaluate(() => globalThis.fakeGame.calls.slice());
 const callsOf = async (page, name) => (await calls(page)).filter((c) => c[0] === name);
 const send = (page, message) => page.evaluate((m) => globalThis.fakeGame.send(m), message);
-// Two animation frames: whatever arrived has been applied and painted.
-const settle = (page) => page.evaluate(() => new Promise((done) => {
-  requestAnimationFrame(() => requestAnimationFrame(done));
-}));
 const started = async (page) => {
   await page.waitForFunction(() => globalThis.fakeGame && globalThis.fakeGame.calls.some(
       (c) => c[0] === 'ratio'));
   await settle(page);
 };
-const errors = (console) => console.filter(([type]) => type === 'error' || type === 'pageerror');
 
 describe('where the game cannot run', () => {
   test('without cross-origin isolation the page names the two headers and starts nothing',
       async () => {
-        const {page, console, close} = await open(`http://127.0.0.1:${kOpenPort}/`);
+        const {page, problems, close} = await open(`http://127.0.0.1:${kOpenPort}/`);
         const notice = page.locator('#notice');
         await notice.waitFor();
         const text = await notice.textContent();
@@ -75,8 +56,8 @@ describe('where the game cannot run', () => {
         assert.match(text, /Cross-Origin-Embedder-Policy: require-corp/);
         assert.equal(await page.evaluate(() => globalThis.fakeGame === undefined), true);
         assert.equal(await page.locator('#client').isHidden(), true);
-        assert.equal(errors(console).length, 1);
-        await close();
+        assert.equal(problems.length, 1);
+        await close({expected: [/Quazzle: The game cannot start here/]});
       });
 
   const missing = [
@@ -86,15 +67,15 @@ describe('where the game cannot run', () => {
   ];
   for (const [what, path, words] of missing) {
     test(`without ${what} the page says what failed, once`, async () => {
-      const server = await serve(kMissingPort, site, true, {hidden: [path]});
+      const server = await serve(kMissingPort, site.dir, {hidden: [path]});
       try {
-        const {page, console, close} = await open(`http://127.0.0.1:${kMissingPort}/`);
+        const {page, problems, close} = await open(`http://127.0.0.1:${kMissingPort}/`);
         await page.locator('#notice').waitFor();
         assert.match(await page.locator('#notice-text').textContent(), words);
         assert.equal(await page.evaluate(() => globalThis.fakeGame === undefined), true);
         // The browser reports the missing file itself; the page adds one error of its own.
-        assert.equal(errors(console).filter(([, t]) => t.startsWith('Quazzle:')).length, 1);
-        await close();
+        assert.equal(problems.filter((p) => p.includes('Quazzle:')).length, 1);
+        await close({expected: [/Quazzle: /, /404/]});
       } finally {
         server.close();
       }
@@ -102,11 +83,11 @@ describe('where the game cannot run', () => {
   }
 
   test('a WebAssembly that cannot be had is named', async () => {
-    const {page, console, close} = await open(`${isolated}?fail=wasm`);
+    const {page, problems, close} = await open(`${isolated}?fail=wasm`);
     await page.locator('#notice').waitFor();
     assert.match(await page.locator('#notice-text').textContent(), /WebAssembly \(quazzle\.wasm\)/);
-    assert.equal(errors(console).length, 1);
-    await close();
+    assert.equal(problems.length, 1);
+    await close({expected: [/Quazzle: The game's WebAssembly/]});
   });
 });
 
@@ -379,7 +360,7 @@ describe('the prompt', () => {
 
 describe('sound', () => {
   test('the demo is silent until the first gesture, and plays after it', async () => {
-    const {page, console, close} = await open(`${isolated}?seed=2`);
+    const {page, close} = await open(`${isolated}?seed=2`);
     await page.evaluate(() => {
       globalThis.contexts = 0;
       const Real = window.AudioContext;
@@ -402,7 +383,6 @@ describe('sound', () => {
         {timeout: 5000});
     await settle(page);
     assert.ok((await callsOf(page, 'sound_make')).length >= 1);
-    assert.deepEqual(errors(console), []);
     await close();
   });
 });
