@@ -14,7 +14,10 @@ import { createReadStream, promises as fs } from 'node:fs';
 import { createServer } from 'node:http';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { createGzip } from 'node:zlib';
+import { promisify } from 'node:util';
+import { gzip } from 'node:zlib';
+
+const compress = promisify(gzip);
 
 const types = {
     '.html': 'text/html; charset=utf-8',
@@ -58,13 +61,15 @@ function pathOf(url) {
     return name.includes('\0') ? null : name;
 }
 
-// The file a request names inside `root`, or null when it names nothing inside the folder.
+// The file a request names inside `root` and its stat, or null when it names nothing inside
+// the folder.
 async function fileFor(root, name) {
     if (name.endsWith('/')) name += 'index.html';
     const file = path.resolve(root, '.' + name);
     if (file !== root && !file.startsWith(root + path.sep)) return null;
     try {
-        return (await fs.stat(file)).isFile() ? file : null;
+        const stat = await fs.stat(file);
+        return stat.isFile() ? { file, stat } : null;
     } catch {
         return null;
     }
@@ -72,28 +77,51 @@ async function fileFor(root, name) {
 
 export function serve(port, dir, { isolated = true, hidden = [] } = {}) {
     const root = path.resolve(dir);
+    // Each file compressed once, as a host serves what it compressed ahead; made again when
+    // the file changes.
+    const compressed = new Map();
+    const compressedBody = async (file, stat) => {
+        const known = compressed.get(file);
+        if (known && known.mtimeMs === stat.mtimeMs && known.size === stat.size) return known.body;
+        const body = await compress(await fs.readFile(file), { level: 9 });
+        compressed.set(file, { mtimeMs: stat.mtimeMs, size: stat.size, body });
+        return body;
+    };
     const server = createServer(async (req, res) => {
         if (req.method !== 'GET' && req.method !== 'HEAD') {
             res.writeHead(405, { Allow: 'GET, HEAD' }).end();
             return;
         }
         const name = pathOf(req.url);
-        const file = name === null || hidden.includes(name) ? null : await fileFor(root, name);
-        if (!file) {
+        const found = name === null || hidden.includes(name) ? null : await fileFor(root, name);
+        if (!found) {
             res.writeHead(404, { 'Content-Type': 'text/plain; charset=utf-8' }).end('Not found\n');
             return;
         }
+        const { file, stat } = found;
         const ext = path.extname(file);
-        const compress =
+        const gzipped =
             compressible.has(ext) && /\bgzip\b/.test(req.headers['accept-encoding'] ?? '');
-        res.writeHead(200, headers(ext, compress, isolated));
+        if (gzipped) {
+            let body;
+            try {
+                body = await compressedBody(file, stat);
+            } catch {
+                res.destroy();
+                return;
+            }
+            res.writeHead(200, { ...headers(ext, true, isolated), 'Content-Length': body.length });
+            res.end(req.method === 'HEAD' ? undefined : body);
+            return;
+        }
+        res.writeHead(200, { ...headers(ext, false, isolated), 'Content-Length': stat.size });
         if (req.method === 'HEAD') {
             res.end();
             return;
         }
         const body = createReadStream(file);
         body.on('error', () => res.destroy());
-        (compress ? body.pipe(createGzip({ level: 9 })) : body).pipe(res);
+        body.pipe(res);
     });
     return new Promise((resolve, reject) => {
         server.once('error', reject);
