@@ -4,7 +4,7 @@
 // The sites the tests serve. QUAZZLE_SITE names one that scripts/build-web made; the others are
 // copies of it with a part put in place of its own.
 
-import {cp, mkdtemp, rm} from 'node:fs/promises';
+import {cp, mkdtemp, readFile, rm, writeFile} from 'node:fs/promises';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 
@@ -24,10 +24,16 @@ export async function copyOfSite(change = async () => {}) {
   return {dir, remove: () => rm(top, {recursive: true, force: true})};
 }
 
-// The built site with the stand-in game module in place of the game's, and no WebAssembly.
+// The built site with the stand-in game module in place of the game's, and no WebAssembly,
+// which the page then does not ask for ahead either.
 export function fakeSite() {
   return copyOfSite(async (dir) => {
     await cp(new URL('../fake/quazzle.js', import.meta.url), join(dir, 'quazzle.js'));
     await rm(join(dir, 'quazzle.wasm'));
+    const page = join(dir, 'index.html');
+    const html = await readFile(page, 'utf8');
+    const unasked = html.replace(/^<link rel="preload" href="quazzle\.wasm"[^>]*>\n/m, '');
+    if (unasked === html) throw new Error('the page no longer asks for quazzle.wasm ahead');
+    await writeFile(page, unasked);
   });
 }
