@@ -29,7 +29,6 @@ after(async () => {
   server?.close();
 });
 
-
 // Waits until the names of `cells` say `word`.
 function namesSay(game, cells, word) {
   return game.page.waitForFunction(([cells, word]) => {
@@ -40,9 +39,8 @@ function namesSay(game, cells, word) {
 
 async function newGame(seed) {
   const game = await GamePage.open(browser, url(seed));
-  const demo = await game.score();
-  const startedAt = await game.startGame();
-  return {game, demo, startedAt};
+  await game.startGame();
+  return game;
 }
 
 describe('"Start Game"', () => {
@@ -81,7 +79,7 @@ describe('"Start Game"', () => {
 describe('the piece in hand', () => {
   test('is marked in black where it fits under the pointer, and nowhere where it does not',
       async () => {
-        const {game} = await newGame(12);
+        const game = await newGame(12);
         // Where every piece fits on an empty board.
         const anchor = 44;
         let {kind} = await game.piece();
@@ -106,11 +104,7 @@ describe('the piece in hand', () => {
           const empty = emptyCells(await game.cells());
           noFit = [...empty].find((i) => !fitsAt(kind, i, empty)) ?? null;
           if (noFit !== null) break;
-          const at = [...empty].find((i) => fitsAt(kind, i, empty));
-          const {score} = await game.score();
-          await game.click(at);
-          await game.page.waitForFunction((s) => !document.getElementById('score').textContent
-              .startsWith(`Score ${s},`), score);
+          await game.place([...empty].find((i) => fitsAt(kind, i, empty)));
           ({kind} = await game.piece());
         }
         // From a cell where it fits to one where it does not: the marks go.
@@ -128,7 +122,7 @@ describe('the piece in hand', () => {
       });
 
   test('goes down where the pointer clicks, in its colour, and scores a point', async () => {
-    const {game} = await newGame(13);
+    const game = await newGame(13);
     // Long enough for the hourglass to show it has run.
     await game.page.waitForTimeout(1500);
     const {timeLeft} = await game.panels();
@@ -164,7 +158,7 @@ function lineCells(name) {
 
 describe('a line', () => {
   test('of one colour clears: its cells flash in turn, and it pays a point a cell', async () => {
-    const {game} = await newGame(14);
+    const game = await newGame(14);
     const placed = [];
     let clearedBy = null;
     for (let pieces = 0; clearedBy === null; ++pieces) {
@@ -173,11 +167,8 @@ describe('a line', () => {
       const empty = emptyCells(named);
       const {kind} = await game.piece();
       const {anchor, cells, lines} = plan(kind, empty);
-      const before = await game.score();
       const clickAt = await game.now();
-      await game.click(anchor);
-      await game.page.waitForFunction((s) => !document.getElementById('score').textContent
-          .startsWith(`Score ${s},`), before.score);
+      const before = await game.place(anchor);
       placed.push(...cells);
       if (lines.length) {
         const line = lineCells(lines[0]);
