@@ -3,9 +3,9 @@
 
 // The real game's page as a player and a screen reader meet it: the canvas's pixels, the board's
 // cell names, the panels' names and values, the live region's news, the prompt. A recorder,
-// put in the page before its own scripts, notes with the page's clock when the news and the
-// cells' names change, when sounds start and where they go, and when the player's pointer and
-// Space went down and up; nothing of the page itself is reached into.
+// put in the page before its own scripts, notes with the page's clock when the news, the cells'
+// names and the score change, when sounds start and where they go, and when the player's
+// pointer and keys went down and up; nothing of the page itself is reached into.
 
 import {open, settle} from './browser.mjs';
 import {decodePng, pixelAt} from './png.mjs';
@@ -107,7 +107,9 @@ export function completedBy(cells, empty) {
   for (let n = 0; n < kBoardSide; ++n) {
     const row = Array.from({length: kBoardSide}, (_, k) => n * kBoardSide + k);
     const column = Array.from({length: kBoardSide}, (_, k) => k * kBoardSide + n);
-    if (row.some((i) => cells.includes(i)) && row.every((i) => !left.has(i))) lines.push(`row ${n + 1}`);
+    if (row.some((i) => cells.includes(i)) && row.every((i) => !left.has(i))) {
+      lines.push(`row ${n + 1}`);
+    }
     if (column.some((i) => cells.includes(i)) && column.every((i) => !left.has(i))) {
       lines.push(`column ${n + 1}`);
     }
@@ -131,7 +133,7 @@ export function plan(kind, empty) {
 
 // Runs in the page before its own scripts: see the top of this file.
 export function recorder() {
-  const seen = {news: [], cells: [], scores: [], sounds: [], contexts: [], input: [], prompt: []};
+  const seen = {news: [], cells: [], scores: [], sounds: [], contexts: [], input: []};
   globalThis.quazzleSeen = seen;
   new MutationObserver((changes) => {
     const now = performance.now();
@@ -145,12 +147,9 @@ export function recorder() {
         seen.cells.push([now, element.textContent]);
       } else if (element.id === 'score') {
         seen.scores.push([now, element.textContent]);
-      } else if (element.id === 'prompt' && change.attributeName === 'open') {
-        seen.prompt.push([now, element.open]);
       }
     }
-  }).observe(document, {subtree: true, childList: true, characterData: true, attributes: true,
-    attributeFilter: ['open']});
+  }).observe(document, {subtree: true, childList: true, characterData: true});
   const Real = globalThis.AudioContext;
   if (Real) {
     // For a test's own probe, which the page's contexts are not to be confused with.
@@ -176,12 +175,10 @@ export function recorder() {
       return start.apply(this, args);
     };
   }
-  // Each press and release, with how many cells were flashing or blasted at that moment.
-  const animating = () => [...document.querySelectorAll('#board [role="gridcell"]')]
-      .filter((c) => /: (clearing|blasted)/.test(c.textContent)).length;
+  // Each press and release: [time, type, key's code, whether a key's press repeats].
   for (const type of ['pointerdown', 'pointerup', 'keydown', 'keyup']) {
-    addEventListener(type, (e) => seen.input.push([e.timeStamp, type, e.code || '', e.repeat,
-      animating()]), true);
+    addEventListener(type, (e) => seen.input.push([e.timeStamp, type, e.code || '', e.repeat]),
+        true);
   }
 }
 
@@ -250,7 +247,7 @@ export class GamePage {
     return this.page.evaluate(() => {
       const s = globalThis.quazzleSeen;
       return {news: s.news, cells: s.cells, scores: s.scores, sounds: s.sounds, input: s.input,
-        prompt: s.prompt, contexts: s.contexts.map((c) => c.state)};
+        contexts: s.contexts.map((c) => c.state)};
     });
   }
 
