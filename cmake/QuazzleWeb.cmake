@@ -19,6 +19,8 @@ add_subdirectory(src/web)
 
 target_link_options(quazzle_web PRIVATE
     -sPROXY_TO_PTHREAD
+    # The game's thread is made ready while the WebAssembly loads, not after it.
+    -sPTHREAD_POOL_SIZE=1
     -sMODULARIZE -sEXPORT_ES6 -sEXPORT_NAME=createQuazzle
     -sENVIRONMENT=web,worker
     "-sEXPORTED_FUNCTIONS=_main,_malloc,_free"

@@ -8,19 +8,16 @@
 // Usage: node scripts/serve-site.mjs DIR [PORT] [--no-isolation]
 //   PORT 0 picks a free port; the first line printed is the page's address.
 //   --no-isolation leaves the two headers out, to see what the page says then.
+// As a module: serve(port, dir, {isolated, hidden}) resolves to the listening server; `hidden`
+// lists paths that answer 404, to see what the page says when a file is missing.
 import { createReadStream, promises as fs } from 'node:fs';
 import { createServer } from 'node:http';
 import path from 'node:path';
-import { createGzip } from 'node:zlib';
+import { fileURLToPath } from 'node:url';
+import { promisify } from 'node:util';
+import { gzip } from 'node:zlib';
 
-const args = process.argv.slice(2);
-const isolated = !args.includes('--no-isolation');
-const [dir, portText = '8080'] = args.filter((a) => !a.startsWith('--'));
-if (!dir) {
-    console.error('usage: serve-site.mjs DIR [PORT] [--no-isolation]');
-    process.exit(2);
-}
-const root = path.resolve(dir);
+const compress = promisify(gzip);
 
 const types = {
     '.html': 'text/html; charset=utf-8',
@@ -36,7 +33,7 @@ const types = {
 };
 const compressible = new Set(['.html', '.js', '.mjs', '.css', '.json', '.wasm', '.svg', '.txt']);
 
-function headers(ext, compress) {
+function headers(ext, compress, isolated) {
     const h = {
         'Content-Type': types[ext] ?? 'application/octet-stream',
         'Cache-Control': 'no-cache',
@@ -53,48 +50,93 @@ function headers(ext, compress) {
     return h;
 }
 
-// The file a request names, or null when it names nothing inside the folder.
-async function fileFor(url) {
+// The request's path, decoded, or null when it cannot name a file.
+function pathOf(url) {
     let name;
     try {
         name = decodeURIComponent(new URL(url, 'http://localhost').pathname);
     } catch {
         return null;
     }
-    if (name.includes('\0')) return null;
+    return name.includes('\0') ? null : name;
+}
+
+// The file a request names inside `root` and its stat, or null when it names nothing inside
+// the folder.
+async function fileFor(root, name) {
     if (name.endsWith('/')) name += 'index.html';
     const file = path.resolve(root, '.' + name);
     if (file !== root && !file.startsWith(root + path.sep)) return null;
     try {
-        return (await fs.stat(file)).isFile() ? file : null;
+        const stat = await fs.stat(file);
+        return stat.isFile() ? { file, stat } : null;
     } catch {
         return null;
     }
 }
 
-const server = createServer(async (req, res) => {
-    if (req.method !== 'GET' && req.method !== 'HEAD') {
-        res.writeHead(405, { Allow: 'GET, HEAD' }).end();
-        return;
-    }
-    const file = await fileFor(req.url);
-    if (!file) {
-        res.writeHead(404, { 'Content-Type': 'text/plain; charset=utf-8' }).end('Not found\n');
-        return;
-    }
-    const ext = path.extname(file);
-    const compress =
-        compressible.has(ext) && /\bgzip\b/.test(req.headers['accept-encoding'] ?? '');
-    res.writeHead(200, headers(ext, compress));
-    if (req.method === 'HEAD') {
-        res.end();
-        return;
-    }
-    const body = createReadStream(file);
-    body.on('error', () => res.destroy());
-    (compress ? body.pipe(createGzip({ level: 9 })) : body).pipe(res);
-});
+export function serve(port, dir, { isolated = true, hidden = [] } = {}) {
+    const root = path.resolve(dir);
+    // Each file compressed once, as a host serves what it compressed ahead; made again when
+    // the file changes.
+    const compressed = new Map();
+    const compressedBody = async (file, stat) => {
+        const known = compressed.get(file);
+        if (known && known.mtimeMs === stat.mtimeMs && known.size === stat.size) return known.body;
+        const body = await compress(await fs.readFile(file), { level: 9 });
+        compressed.set(file, { mtimeMs: stat.mtimeMs, size: stat.size, body });
+        return body;
+    };
+    const server = createServer(async (req, res) => {
+        if (req.method !== 'GET' && req.method !== 'HEAD') {
+            res.writeHead(405, { Allow: 'GET, HEAD' }).end();
+            return;
+        }
+        const name = pathOf(req.url);
+        const found = name === null || hidden.includes(name) ? null : await fileFor(root, name);
+        if (!found) {
+            res.writeHead(404, { 'Content-Type': 'text/plain; charset=utf-8' }).end('Not found\n');
+            return;
+        }
+        const { file, stat } = found;
+        const ext = path.extname(file);
+        const gzipped =
+            compressible.has(ext) && /\bgzip\b/.test(req.headers['accept-encoding'] ?? '');
+        if (gzipped) {
+            let body;
+            try {
+                body = await compressedBody(file, stat);
+            } catch {
+                res.destroy();
+                return;
+            }
+            res.writeHead(200, { ...headers(ext, true, isolated), 'Content-Length': body.length });
+            res.end(req.method === 'HEAD' ? undefined : body);
+            return;
+        }
+        res.writeHead(200, { ...headers(ext, false, isolated), 'Content-Length': stat.size });
+        if (req.method === 'HEAD') {
+            res.end();
+            return;
+        }
+        const body = createReadStream(file);
+        body.on('error', () => res.destroy());
+        body.pipe(res);
+    });
+    return new Promise((resolve, reject) => {
+        server.once('error', reject);
+        server.listen(port, '127.0.0.1', () => resolve(server));
+    });
+}
 
-server.listen(Number(portText), '127.0.0.1', () => {
+if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {
+    const args = process.argv.slice(2);
+    const isolated = !args.includes('--no-isolation');
+    const [dir, portText = '8080'] = args.filter((a) => !a.startsWith('--'));
+    if (!dir) {
+        console.error('usage: serve-site.mjs DIR [PORT] [--no-isolation]');
+        process.exit(2);
+    }
+    const server = await serve(Number(portText), dir, { isolated });
     console.log(`http://127.0.0.1:${server.address().port}/`);
-});
+}

@@ -60,6 +60,8 @@ export class Sound {
         this.gains.push(gain);
       }
       this.context.resume().catch(() => {});
+      // A gesture that brings no sound leaves nothing playing: the context sleeps as after one.
+      this.sleepWhenSilent();
     } catch {
       this.fail();
     }

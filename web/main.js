@@ -9,11 +9,11 @@ import {Access} from './a11y.js';
 import {Sound} from './audio.js';
 import {fitClient} from './device.js';
 import {Prompt} from './dialog.js';
-import {Screen} from './draw.js';
+import {glyphPixel, Screen, textOrigin} from './draw.js';
 import {attachInput} from './input.js';
 import {Pictures} from './pictures.js';
 import {applyFrame, Inbox, newState} from './state.js';
-import {kFallbackFamily, kScorePoints, TextMeasure} from './text.js';
+import {kFallbackFamily, kScorePoints, kSmallPoints, TextMeasure} from './text.js';
 
 export const kFontPath = 'fonts/dejavu-sans-bold.woff2';
 export const kModulePath = './quazzle.js';
@@ -113,6 +113,7 @@ async function boot() {
   let sentRatio = null;
   let viewChanged = true;
   let scheduled = false;
+  let labelAlignedFor = null;  // the ratio the start button's label was put on its row for
 
   const call = (name, ...args) => {
     if (module && typeof module[name] === 'function') module[name](...args);
@@ -227,9 +228,37 @@ async function boot() {
     Object.assign(startButton.style, {
       left: `${left}px`, top: `${top}px`, width: `${width}px`, height: `${height}px`,
     });
-    startButton.textContent = texts.start || '';
+    // The label, and a mark of no size on its baseline, where the page can read it.
+    const label = document.createElement('span');
+    label.className = 'label';
+    label.textContent = texts.start || '';
+    const baseline = document.createElement('span');
+    baseline.className = 'baseline';
+    label.append(baseline);
+    startButton.replaceChildren(label);
+    labelAlignedFor = null;
     client.hidden = false;
     viewChanged = true;
+  };
+
+  // The start button's label on the device pixel row the window's button puts it: laid out
+  // with the font's unrounded ascent and descent, centred in the button inside its edge. The
+  // browser puts a button's text on whole CSS pixels, which at a ratio of 2 or more is not
+  // always the row the window has; a translation of the label moves it in device pixels.
+  const alignStartLabel = () => {
+    if (startButton.hidden || !view || labelAlignedFor === view.ratio) return;
+    const label = startButton.firstElementChild;
+    if (!label) return;
+    labelAlignedFor = view.ratio;
+    label.style.transform = '';
+    const mark = label.lastElementChild.getBoundingClientRect().top;
+    const natural = (mark - client.getBoundingClientRect().top) / view.scale;
+    const edge = hello.look?.startBorderPixels ?? 2;
+    const [left, top, width, height] = screen.layout.startButton;
+    const inside = [left + edge, top + edge, width - 2 * edge, height - 2 * edge];
+    const y = textOrigin(inside, text.metrics(kSmallPoints), 0, {centred: true})[1];
+    const wanted = glyphPixel(y * view.ratio) / view.ratio;
+    label.style.transform = `translateY(${wanted - natural}px)`;
   };
 
   const end = () => {
@@ -266,6 +295,7 @@ async function boot() {
     screen.paint(state);
     access.update(state);
     if (state.start !== null) startButton.hidden = !state.start;
+    alignStartLabel();
     if (over) {
       end();
       return;

@@ -7,9 +7,11 @@
 // Usage: grab_window SEED OUT.png   (offscreen, at scale 1 unless Qt is told otherwise)
 #include <QApplication>
 #include <QFont>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "form1.h"
 #include "support/game_seam.h"
@@ -26,13 +28,20 @@ int main(int argc, char** argv) {
     quazzle::Form1 form(static_cast<std::uint32_t>(std::strtoul(argv[1], nullptr, 10)));
     const QString out = QString::fromLocal8Bit(argv[2]);
     int status = 1;
-    // Booked before start-up, so it runs in the first wait: the demo's first step is done.
-    QTimer::singleShot(30, &form, [&] {
+    // The step's wait is an event loop inside the application's; until the demo is in it (a
+    // slow start-up still has the demo's first look at the events to come), the grab waits.
+    std::function<void()> grab = [&] {
+        if (QThread::currentThread()->loopLevel() < 2) {
+            QTimer::singleShot(1, &form, grab);
+            return;
+        }
         quazzle::GameSeam::state(form.game()).hourglassFill = 0;
         form.platform().changed(quazzle::Region::Hourglass, 0);
         status = form.grab().toImage().save(out, "PNG") ? 0 : 1;
         form.platform().endProgramWith(status);
-    });
+    };
+    // Booked before start-up, so that it runs in the first wait when start-up is quick.
+    QTimer::singleShot(30, &form, grab);
     QTimer::singleShot(0, &form, [&form] { form.game().load(); });
     QApplication::exec();
     return status;

@@ -7,8 +7,6 @@
 // ends it with the prompt, No ends the program) and records every call it receives.
 //
 // Query settings, besides the game's own seed and still:
-//   replay=PATH  say hello and send the one frame in PATH (as tests/web/reference writes it),
-//                nothing more: a picture to set beside the desktop window's
 //   hold=1       say hello and send the first frame only when fakeGame.go() is called
 //   fail=wasm    reject, as a module whose WebAssembly cannot be fetched does
 
@@ -388,16 +386,8 @@ export default async function createQuazzle(moduleArgs = {}) {
     go: () => {},
   };
 
-  const replay = query.get('replay');
-  const begin = async () => {
+  const begin = () => {
     hello();
-    if (replay) {
-      const recorded = await (await fetch(replay)).json();
-      const frame = recorded.frame;
-      delete frame.measured;
-      send({frame});
-      return;
-    }
     send({frame: everything()});
     if (!moduleArgs.still) later(60, () => demoStep(0));
   };

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 import assert from 'node:assert/strict';
-import {describe, test} from 'node:test';
+import {describe, mock, test} from 'node:test';
 
-import {kPlayerGain, Sound, toAudioBuffer} from '../../../web/audio.js';
+import {kPlayerGain, kSleepAfterMs, Sound, toAudioBuffer} from '../../../web/audio.js';
 
 // Just enough of Web Audio to hear what the page does with it.
 class FakeContext {
@@ -170,6 +170,30 @@ describe('the effect voice and the players', () => {
     sound.apply([['effect', 'thePlace']]);
     assert.equal(context.sources.length, 0);
     assert.equal(context.state, 'closed');
+  });
+});
+
+describe('the context while nothing plays', () => {
+  test('sleeps a while after the gesture that started it, when that brought no sound', () => {
+    mock.timers.enable({apis: ['setTimeout']});
+    try {
+      const {sound, context} = unlocked();
+      assert.equal(context.state, 'running');
+      mock.timers.tick(kSleepAfterMs - 1);
+      assert.equal(context.state, 'running');
+      mock.timers.tick(1);
+      assert.equal(context.state, 'suspended');
+      // The next sound wakes it, and it stays awake while the sound plays.
+      sound.apply([['effect', 'thePlace']]);
+      assert.equal(context.state, 'running');
+      mock.timers.tick(2 * kSleepAfterMs);
+      assert.equal(context.state, 'running');
+      context.sources[0].onended();
+      mock.timers.tick(kSleepAfterMs);
+      assert.equal(context.state, 'suspended');
+    } finally {
+      mock.timers.reset();
+    }
   });
 });
 
