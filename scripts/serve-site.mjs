@@ -100,6 +100,13 @@ export function serve(port, dir, { isolated = true, hidden = [] } = {}) {
         }
         const { file, stat } = found;
         const ext = path.extname(file);
+        // A validator, as hosts send: the game thread's worker asks for quazzle.js again, and
+        // the browser need only be told it has not changed.
+        const tag = `W/"${stat.size.toString(16)}-${Math.floor(stat.mtimeMs).toString(16)}"`;
+        if (req.headers['if-none-match'] === tag) {
+            res.writeHead(304, { ...headers(ext, false, isolated), ETag: tag }).end();
+            return;
+        }
         const gzipped =
             compressible.has(ext) && /\bgzip\b/.test(req.headers['accept-encoding'] ?? '');
         if (gzipped) {
@@ -110,11 +117,19 @@ export function serve(port, dir, { isolated = true, hidden = [] } = {}) {
                 res.destroy();
                 return;
             }
-            res.writeHead(200, { ...headers(ext, true, isolated), 'Content-Length': body.length });
+            res.writeHead(200, {
+                ...headers(ext, true, isolated),
+                'Content-Length': body.length,
+                ETag: tag,
+            });
             res.end(req.method === 'HEAD' ? undefined : body);
             return;
         }
-        res.writeHead(200, { ...headers(ext, false, isolated), 'Content-Length': stat.size });
+        res.writeHead(200, {
+            ...headers(ext, false, isolated),
+            'Content-Length': stat.size,
+            ETag: tag,
+        });
         if (req.method === 'HEAD') {
             res.end();
             return;
