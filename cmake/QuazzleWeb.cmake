@@ -24,7 +24,8 @@ target_link_options(quazzle_web PRIVATE
     -sMODULARIZE -sEXPORT_ES6 -sEXPORT_NAME=createQuazzle
     -sENVIRONMENT=web,worker
     "-sEXPORTED_FUNCTIONS=_main,_malloc,_free"
-    "-sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAP16,HEAP32"
+    # The page holds the game's start until its font and pictures are in (run dependencies).
+    "-sEXPORTED_RUNTIME_METHODS=UTF8ToString,HEAP16,HEAP32,addRunDependency,removeRunDependency"
     # Nested waits go deep; the recordings are made one at a time.
     -sINITIAL_MEMORY=32MB -sSTACK_SIZE=1MB -sDEFAULT_PTHREAD_STACK_SIZE=1MB
     -sMALLOC=emmalloc)

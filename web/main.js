@@ -332,37 +332,43 @@ async function boot() {
   };
   watchRatio();
 
-  // The font and the pictures before the game starts, so its first frame and its first
-  // measure use them.
+  // The game's WebAssembly and its thread get ready while the font and the pictures load; the
+  // game itself starts once they are in, so that its first measure and its first frame use them.
   view = null;
   const first = fit();
-  const [fontLoad, picturesLoad, moduleLoad] = await Promise.allSettled(
-      [loadFont(), pictures.forRatio(first.ratio), loadModule()]);
-  if (fontLoad.status === 'rejected') {
-    fail(`The font ${kFontPath} could not be loaded`, fontLoad.reason);
+  const fontLoad = loadFont().then(
+      () => true,
+      (error) => fail(`The font ${kFontPath} could not be loaded`, error));
+  const picturesLoad = pictures.forRatio(first.ratio).then(
+      (set) => {
+        screen.setPictures(set);
+        return true;
+      },
+      (error) => fail(error.message.replace(/^the/, 'The')));
+  let factory;
+  try {
+    factory = await loadModule();
+  } catch (error) {
+    fail(`The game's module ${kModulePath.slice(2)} could not be loaded`, error);
     return;
   }
-  if (picturesLoad.status === 'rejected') {
-    fail(picturesLoad.reason.message.replace(/^the/, 'The'));
-    return;
-  }
-  if (moduleLoad.status === 'rejected') {
-    fail(`The game's module ${kModulePath.slice(2)} could not be loaded`, moduleLoad.reason);
-    return;
-  }
-  screen.setPictures(picturesLoad.value);
-
-  const settings = moduleSettings();
   const moduleArgs = {
-    ...settings,
+    ...moduleSettings(),
     page,
+    // What the game waits for before it starts; a load that failed keeps it from starting.
+    preRun: [(m) => {
+      m.addRunDependency('page');
+      Promise.all([fontLoad, picturesLoad]).then((loaded) => {
+        if (loaded.every(Boolean)) m.removeRunDependency('page');
+      });
+    }],
     // The game's own complaints go to the console as warnings; the page says what failed.
     print: (line) => console.log(line),
     printErr: (line) => console.warn(line),
     onAbort: (what) => fail('The game stopped with an error', {message: String(what)}),
   };
   try {
-    module = await moduleLoad.value(moduleArgs);
+    module = await factory(moduleArgs);
   } catch (error) {
     fail('The game\'s WebAssembly (quazzle.wasm) could not be loaded or started', error);
     return;

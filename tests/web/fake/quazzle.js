@@ -377,25 +377,35 @@ export default async function createQuazzle(moduleArgs = {}) {
     },
   };
 
-  // For the tests: what the page called and measured, and a way to speak for the game.
-  globalThis.fakeGame = {
-    calls,
-    widths,
-    send,
-    state: g,
-    go: () => {},
-  };
-
   const begin = () => {
     hello();
     send({frame: everything()});
     if (!moduleArgs.still) later(60, () => demoStep(0));
   };
-  if (query.get('hold') === '1') {
-    globalThis.fakeGame.go = begin;
-  } else {
-    // The game thread's first message comes after the module is ready.
-    setTimeout(begin, 0);
-  }
+  // As the runtime does: the game's main runs once every run dependency from preRun is gone,
+  // and only then is there a game for the tests to see.
+  const run = () => {
+    // For the tests: what the page called and measured, and a way to speak for the game.
+    globalThis.fakeGame = {
+      calls,
+      widths,
+      send,
+      state: g,
+      go: () => {},
+    };
+    if (query.get('hold') === '1') {
+      globalThis.fakeGame.go = begin;
+    } else {
+      // The game thread's first message comes after the module is ready.
+      setTimeout(begin, 0);
+    }
+  };
+  let dependencies = 0;
+  module.addRunDependency = () => ++dependencies;
+  module.removeRunDependency = () => {
+    if (--dependencies === 0) run();
+  };
+  for (const step of moduleArgs.preRun ?? []) step(module);
+  if (dependencies === 0) run();
   return module;
 }
