@@ -9,8 +9,8 @@
 export const kPlayerGain = 0.5;
 export const kPlayerCount = 4;
 // A context with nothing to play sleeps after this long, so the page does not keep the sound
-// device awake through a silent game.
-export const kSleepAfterMs = 5000;
+// device awake through a silent game; the desktop's sound device sleeps after as long.
+export const kSleepAfterMs = 2000;
 
 // The recordings as the game keeps them: 16-bit stereo at 44100 Hz, interleaved.
 export const kChannels = 2;
