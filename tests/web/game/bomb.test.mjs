@@ -5,12 +5,10 @@
 // a cluster of cells, and a Space held down sets off one however long it is held.
 
 import assert from 'node:assert/strict';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
-import {serve} from '../../../scripts/serve-site.mjs';
-import {launch} from '../support/browser.mjs';
 import {columnOf, GamePage, parseCell, rowOf} from '../support/game.mjs';
-import {builtSite} from '../support/sites.mjs';
+import {servedSite} from '../support/sites.mjs';
 
 const kPort = 8234;
 const kEarnMs = 30000;
@@ -19,18 +17,7 @@ const kLateMs = 2000;
 // Well within the 10.75 s the hourglass gives a placement.
 const kPlaceEveryMs = 3000;
 
-let browser;
-let server;
-
-before(async () => {
-  server = await serve(kPort, builtSite());
-  browser = await launch();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const served = servedSite(kPort);
 
 const bombs = async (game) => (await game.panels()).bombs;
 
@@ -57,7 +44,7 @@ function assertCluster(cells) {
 describe('bombs', () => {
   test('are earned every 30 s; Space held sets off one, Space pressed another, each a cluster',
       {timeout: 150000}, async (t) => {
-        const game = await GamePage.open(browser, `http://127.0.0.1:${kPort}/?seed=31`);
+        const game = await GamePage.open(served.browser, `http://127.0.0.1:${kPort}/?seed=31`);
         const startedAt = await game.startGame();
         // The game kept alive until the second bomb is in hand.
         let second = null;

@@ -5,28 +5,16 @@
 // nothing of it reaches into the game the player starts.
 
 import assert from 'node:assert/strict';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
-import {serve} from '../../../scripts/serve-site.mjs';
-import {launch, open} from '../support/browser.mjs';
+import {open} from '../support/browser.mjs';
 import {GamePage, parseScore, recorder} from '../support/game.mjs';
-import {builtSite} from '../support/sites.mjs';
+import {servedSite} from '../support/sites.mjs';
 
 const kPort = 8231;
 const url = (query) => `http://127.0.0.1:${kPort}/?${query}`;
 
-let browser;
-let server;
-
-before(async () => {
-  server = await serve(kPort, builtSite());
-  browser = await launch();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const served = servedSite(kPort);
 
 const boardShot = async (game) => {
   const box = await game.page.locator('#board').boundingBox();
@@ -36,7 +24,7 @@ const boardShot = async (game) => {
 describe('the demo', () => {
   test('plays by itself: the board changes with no input, and the page says it is a demo',
       async () => {
-        const game = await GamePage.open(browser, url('seed=3'));
+        const game = await GamePage.open(served.browser, url('seed=3'));
         await game.keepShot('demo');
         const names = await game.names();
         const picture = await boardShot(game);
@@ -57,7 +45,7 @@ describe('the demo', () => {
       {timeout: 60000}, async () => {
         // Nothing may be asked through Playwright before the click: it asks as in a gesture,
         // which would unlock sound as no page script can.
-        const game = new GamePage(await open(browser, url('seed=3'), {init: recorder}));
+        const game = new GamePage(await open(served.browser, url('seed=3'), {init: recorder}));
         const session = await game.session.context.newCDPSession(game.page);
         const ask = async (expression) => (await session.send('Runtime.evaluate',
             {expression, userGesture: false, awaitPromise: true, returnByValue: true}))
@@ -125,7 +113,7 @@ describe('"Start Game" during the demo', () => {
   }
 
   test('pressed during the flash of a line the demo cleared', {timeout: 120000}, async () => {
-    const game = await GamePage.open(browser, url('seed=5'));
+    const game = await GamePage.open(served.browser, url('seed=5'));
     // A line clearing: a cell flashes while the score rises, a point a cell (a game's end
     // sweeps the board with the same flash, and pays nothing).
     const flash = await game.page.waitForFunction(() => {
@@ -149,7 +137,7 @@ describe('"Start Game" during the demo', () => {
   });
 
   test('pressed while the demo\'s game ends', {timeout: 120000}, async () => {
-    const game = await GamePage.open(browser, url('seed=5'));
+    const game = await GamePage.open(served.browser, url('seed=5'));
     // The demo's hourglass runs out when it has nowhere to put its piece for long enough.
     const outAt = await game.page.waitForFunction(() =>
       document.getElementById('hourglass').getAttribute('aria-valuenow') === '0' &&

@@ -6,12 +6,11 @@
 // the page then offers to start again.
 
 import assert from 'node:assert/strict';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
-import {serve} from '../../../scripts/serve-site.mjs';
-import {launch, settle} from '../support/browser.mjs';
+import {settle} from '../support/browser.mjs';
 import {GamePage} from '../support/game.mjs';
-import {builtSite} from '../support/sites.mjs';
+import {servedSite} from '../support/sites.mjs';
 
 const kPort = 8233;
 const url = (seed) => `http://127.0.0.1:${kPort}/?seed=${seed}`;
@@ -23,18 +22,7 @@ const kStepMs = 1000 / 64;
 // next animation frame. Generous, for a busy machine.
 const kLateMs = 1500;
 
-let browser;
-let server;
-
-before(async () => {
-  server = await serve(kPort, builtSite());
-  browser = await launch();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const served = servedSite(kPort);
 
 // The prompt as it stands, once it is up.
 async function prompt(game) {
@@ -53,7 +41,7 @@ const allEmpty = (cells) => cells.every((c) => c.word === 'empty');
 describe('the hourglass', () => {
   test('ends the game 10.75 s after the last placement; Yes at the prompt plays again',
       {timeout: 90000}, async (t) => {
-        const game = await GamePage.open(browser, url(21));
+        const game = await GamePage.open(served.browser, url(21));
         await game.startGame();
         await game.page.waitForTimeout(500);
         // Every piece fits there on an empty board.
@@ -118,7 +106,7 @@ describe('the hourglass', () => {
 describe('No at the prompt', () => {
   test('ends the program; the page says so, and its one button starts the game again',
       {timeout: 90000}, async () => {
-        const game = await GamePage.open(browser, url(22));
+        const game = await GamePage.open(served.browser, url(22));
         const startedAt = await game.startGame();
         // Without a placement the hourglass runs from the new game's start.
         await game.news(/^Game over\. /, {after: startedAt, timeout: kRunsOutMs + 5000});

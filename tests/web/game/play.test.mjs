@@ -4,30 +4,18 @@
 // A real game through the page: "Start Game", the hover marks, placing, and a line cleared.
 
 import assert from 'node:assert/strict';
-import {after, before, describe, test} from 'node:test';
+import {describe, test} from 'node:test';
 
-import {serve} from '../../../scripts/serve-site.mjs';
-import {launch, settle} from '../support/browser.mjs';
+import {settle} from '../support/browser.mjs';
 import {
   emptyCells, fitsAt, footprint, GamePage, kCellCount, parseCell, parseScore, plan,
 } from '../support/game.mjs';
-import {builtSite} from '../support/sites.mjs';
+import {servedSite} from '../support/sites.mjs';
 
 const kPort = 8232;
 const url = (seed) => `http://127.0.0.1:${kPort}/?seed=${seed}`;
 
-let browser;
-let server;
-
-before(async () => {
-  server = await serve(kPort, builtSite());
-  browser = await launch();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+const served = servedSite(kPort);
 
 // Waits until the names of `cells` say `word`.
 function namesSay(game, cells, word) {
@@ -38,7 +26,7 @@ function namesSay(game, cells, word) {
 }
 
 async function newGame(seed) {
-  const game = await GamePage.open(browser, url(seed));
+  const game = await GamePage.open(served.browser, url(seed));
   await game.startGame();
   return game;
 }
@@ -46,7 +34,7 @@ async function newGame(seed) {
 describe('"Start Game"', () => {
   test('ends the demo: the button goes, the board is empty, the score 0 with the best kept',
       async () => {
-        const game = await GamePage.open(browser, url(11));
+        const game = await GamePage.open(served.browser, url(11));
         await game.page.waitForFunction(() =>
           /best [1-9]/.test(document.getElementById('score').textContent));
         const demo = await game.score();

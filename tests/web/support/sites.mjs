@@ -7,11 +7,30 @@
 import {cp, mkdtemp, readFile, rm, writeFile} from 'node:fs/promises';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
+import {after, before} from 'node:test';
+
+import {serve} from '../../../scripts/serve-site.mjs';
+import {launch} from './browser.mjs';
 
 export function builtSite() {
   const site = process.env.QUAZZLE_SITE;
   if (!site) throw new Error('QUAZZLE_SITE must name a site made by scripts/build-web');
   return site;
+}
+
+// For one file's tests: the built site served on `port` and one browser, both there from the
+// file's first test to its last (`.browser` in a test).
+export function servedSite(port) {
+  const served = {browser: null, server: null};
+  before(async () => {
+    served.server = await serve(port, builtSite());
+    served.browser = await launch();
+  });
+  after(async () => {
+    await served.browser?.close();
+    served.server?.close();
+  });
+  return served;
 }
 
 // A copy of the built site in a folder of its own; `change(dir)` alters it. Removed by
