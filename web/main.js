@@ -153,6 +153,20 @@ async function boot() {
     frames: (i) => recording(i).length / 2,
     samples: (i) => recording(i),
   });
+  // Each recording made ahead, one at each idle moment from the demo's first frame on, while
+  // the game can still make them: no sound then waits for its making on its first play
+  // (making the game-over call takes about 0.2 s).
+  const whenIdle = (step) => ('requestIdleCallback' in globalThis ?
+    requestIdleCallback(step) : setTimeout(step, 0));
+  let makingAhead = false;
+  const makeAhead = (i) => {
+    if (i >= module._quazzle_sound_count()) return;
+    whenIdle(() => {
+      if (failed || ended) return;
+      recording(i);
+      makeAhead(i + 1);
+    });
+  };
   const unlock = (event) => {
     if (!event.isTrusted) return;
     sound.unlock();
@@ -296,6 +310,11 @@ async function boot() {
     access.update(state);
     if (state.start !== null) startButton.hidden = !state.start;
     alignStartLabel();
+    // After the first frame, so that making the recordings never holds it back.
+    if (!makingAhead && module) {
+      makingAhead = true;
+      makeAhead(0);
+    }
     if (over) {
       end();
       return;

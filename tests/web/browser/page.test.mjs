@@ -363,18 +363,27 @@ describe('sound', () => {
     const {page, close} = await open(`${isolated}?seed=2`);
     await page.evaluate(() => {
       globalThis.contexts = 0;
+      globalThis.played = 0;
       const Real = window.AudioContext;
       window.AudioContext = class extends Real {
         constructor(...args) {
           super(...args);
           globalThis.contexts += 1;
         }
+        createBufferSource() {
+          globalThis.played += 1;
+          return super.createBufferSource();
+        }
       };
     });
     // The demo places a block with its sound within a second.
     await page.waitForFunction(() => globalThis.fakeGame.state.placed >= 1, null, {timeout: 5000});
     await settle(page);
-    assert.deepEqual(await callsOf(page, 'sound_make'), []);
+    // The recordings are made ahead, each once, but nothing is played.
+    await page.waitForFunction(() => globalThis.fakeGame.calls.filter(
+        (c) => c[0] === 'sound_make').length >= 8, null, {timeout: 5000});
+    const made = (await callsOf(page, 'sound_make')).map((c) => c[1]);
+    assert.deepEqual([...made].sort(), [0, 1, 2, 3, 4, 5, 6, 7]);
     assert.equal(await page.evaluate(() => globalThis.contexts), 0);
     await page.mouse.click(500, 380);
     assert.equal(await page.evaluate(() => globalThis.contexts), 1);
@@ -382,7 +391,8 @@ describe('sound', () => {
     await page.waitForFunction((n) => globalThis.fakeGame.state.placed > n, placed,
         {timeout: 5000});
     await settle(page);
-    assert.ok((await callsOf(page, 'sound_make')).length >= 1);
+    assert.ok(await page.evaluate(() => globalThis.played) >= 1);
+    assert.equal((await callsOf(page, 'sound_make')).length, 8, 'a recording made again');
     await close();
   });
 });
