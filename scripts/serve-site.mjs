@@ -109,29 +109,26 @@ export function serve(port, dir, { isolated = true, hidden = [] } = {}) {
         }
         const gzipped =
             compressible.has(ext) && /\bgzip\b/.test(req.headers['accept-encoding'] ?? '');
+        let compressedFile = null;
         if (gzipped) {
-            let body;
             try {
-                body = await compressedBody(file, stat);
+                compressedFile = await compressedBody(file, stat);
             } catch {
                 res.destroy();
                 return;
             }
-            res.writeHead(200, {
-                ...headers(ext, true, isolated),
-                'Content-Length': body.length,
-                ETag: tag,
-            });
-            res.end(req.method === 'HEAD' ? undefined : body);
-            return;
         }
         res.writeHead(200, {
-            ...headers(ext, false, isolated),
-            'Content-Length': stat.size,
+            ...headers(ext, gzipped, isolated),
+            'Content-Length': compressedFile ? compressedFile.length : stat.size,
             ETag: tag,
         });
         if (req.method === 'HEAD') {
             res.end();
+            return;
+        }
+        if (compressedFile) {
+            res.end(compressedFile);
             return;
         }
         const body = createReadStream(file);
