@@ -9,6 +9,7 @@ import {after, before, describe, test} from 'node:test';
 
 import {serve} from '../../../scripts/serve-site.mjs';
 import {launch, open as openPage, settle} from '../support/browser.mjs';
+import {recorder} from '../support/game.mjs';
 import {fakeSite} from '../support/sites.mjs';
 
 const kPort = 8220;
@@ -360,22 +361,8 @@ describe('the prompt', () => {
 
 describe('sound', () => {
   test('the demo is silent until the first gesture, and plays after it', async () => {
-    const {page, close} = await open(`${isolated}?seed=2`);
-    await page.evaluate(() => {
-      globalThis.contexts = 0;
-      globalThis.played = 0;
-      const Real = window.AudioContext;
-      window.AudioContext = class extends Real {
-        constructor(...args) {
-          super(...args);
-          globalThis.contexts += 1;
-        }
-        createBufferSource() {
-          globalThis.played += 1;
-          return super.createBufferSource();
-        }
-      };
-    });
+    const {page, close} = await open(`${isolated}?seed=2`, {init: recorder});
+    const contexts = () => page.evaluate(() => globalThis.quazzleSeen.contexts.length);
     // The demo places a block with its sound within a second.
     await page.waitForFunction(() => globalThis.fakeGame.state.placed >= 1, null, {timeout: 5000});
     await settle(page);
@@ -384,14 +371,15 @@ describe('sound', () => {
         (c) => c[0] === 'sound_make').length >= 8, null, {timeout: 5000});
     const made = (await callsOf(page, 'sound_make')).map((c) => c[1]);
     assert.deepEqual([...made].sort(), [0, 1, 2, 3, 4, 5, 6, 7]);
-    assert.equal(await page.evaluate(() => globalThis.contexts), 0);
+    assert.equal(await contexts(), 0);
+    assert.equal(await page.evaluate(() => globalThis.quazzleSeen.sounds.length), 0);
     await page.mouse.click(500, 380);
-    assert.equal(await page.evaluate(() => globalThis.contexts), 1);
+    assert.equal(await contexts(), 1);
     const placed = await page.evaluate(() => globalThis.fakeGame.state.placed);
     await page.waitForFunction((n) => globalThis.fakeGame.state.placed > n, placed,
         {timeout: 5000});
     await settle(page);
-    assert.ok(await page.evaluate(() => globalThis.played) >= 1);
+    assert.ok(await page.evaluate(() => globalThis.quazzleSeen.sounds.length) >= 1);
     assert.equal((await callsOf(page, 'sound_make')).length, 8, 'a recording made again');
     await close();
   });
