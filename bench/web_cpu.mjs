@@ -119,27 +119,33 @@ function ticksBetween(before, after) {
   return {all, kinds};
 }
 
-async function measure(prepare) {
+// CPU of the tree over SECONDS from now.
+async function measure() {
   const t0 = treeTicks();
   const w0 = performance.now();
   await new Promise((done) => setTimeout(done, seconds * 1000));
   const {all, kinds} = ticksBetween(t0, treeTicks());
   const wall = (performance.now() - w0) / 1000;
-  await prepare.close();
   return {percent: 100 * all / kTicks / wall, ticks: all, kinds};
+}
+
+// A page of the client area's size in a fresh context, at `url`.
+async function openAt(browser, url) {
+  const context = await browser.newContext({viewport: {width: 541, height: 391}});
+  const page = await context.newPage();
+  await page.goto(url);
+  return {context, page};
 }
 
 // A real game started by `press`, measured while its hourglass runs.
 async function playing(browser, press, port) {
-  const context = await browser.newContext({viewport: {width: 541, height: 391}});
-  const page = await context.newPage();
-  await page.goto(`http://127.0.0.1:${port}/`);
+  const {context, page} = await openAt(browser, `http://127.0.0.1:${port}/`);
   const start = page.locator('#start');
   await start.waitFor();
   await press(start);
   await start.waitFor({state: 'hidden'});
   await page.waitForTimeout(500);
-  const result = await measure({close: async () => {}});
+  const result = await measure();
   // A real game ran all along: its hourglass had not run out.
   const left = await page.evaluate(() => document.getElementById('hourglass')
       .getAttribute('aria-valuenow'));
@@ -148,22 +154,19 @@ async function playing(browser, press, port) {
   return result;
 }
 
-const floorPage = async (browser) => {
-  const context = await browser.newContext({viewport: {width: 541, height: 391}});
-  const page = await context.newPage();
-  await page.goto(`http://127.0.0.1:${kFloorPort}/floor.html`);
+// A page left alone, measured from a second after `ready` saw it start.
+const leftAlone = (url, ready = async () => {}) => async (browser) => {
+  const {context, page} = await openAt(browser, url);
+  await ready(page);
   await page.waitForTimeout(1000);
-  return measure(context);
+  const result = await measure();
+  await context.close();
+  return result;
 };
 
-const demo = (port) => async (browser) => {
-  const context = await browser.newContext({viewport: {width: 541, height: 391}});
-  const page = await context.newPage();
-  await page.goto(`http://127.0.0.1:${port}/`);
-  await page.locator('#start').waitFor();
-  await page.waitForTimeout(1000);
-  return measure(context);
-};
+const floorPage = leftAlone(`http://127.0.0.1:${kFloorPort}/floor.html`);
+const demo = (port) => leftAlone(`http://127.0.0.1:${port}/`,
+    (page) => page.locator('#start').waitFor());
 
 const gameScenarios = (port, label = '') => ({
   [`${label}game`]: (browser) => playing(browser, (start) => start.click(), port),
